@@ -1,0 +1,38 @@
+#pragma once
+// One base colour on the mixing shelf: its code, its colour, its amount in
+// the current mixture and the clickable swatch that shows it.
+#include "colour/Lab1.h"
+
+#include <QString>
+
+class TColourBox;
+class TPicture;
+class TTrackBar;
+
+class TBasisfarbe {
+public:
+    TTrackBar* Slider = nullptr;
+    QString Code;
+    DisplayColour Colour = 0;  // fixed at construction; used for painting
+    RgbTriple Rgb;             // used in mixing; shifted by the drift
+    int Row = 0;
+    int Column = 0;
+    int Selected = 0;
+    int Index = 0;
+    double PreviousAmount = 0.0;
+    double Amount = 0.0;
+    TPicture* Swatch = nullptr;  // owned by the group box it was placed in
+    TPicture* Tube = nullptr;
+    TPicture* Jet = nullptr;
+
+    TBasisfarbe(const QString& code, int red, int green, int blue);
+
+    // Records the references and creates a fresh swatch in the group box,
+    // with the laboratory or production artwork.
+    void Place(const QString& code, int row, int column, int index, TColourBox* groupBox, TTrackBar* slider,
+               TPicture* tube, TPicture* jet);
+    void SwatchClick();
+    void SwatchDoubleClick();
+    void Highlight();
+    void ShowSlider();
+};

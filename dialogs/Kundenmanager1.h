@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/Form.h"
+
+class TKundenmanager : public TForm {
+public:
+    TKundenmanager();
+};
+
+extern TKundenmanager* Kundenmanager;

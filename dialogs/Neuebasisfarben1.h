@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/Form.h"
+
+class TNeueBasisfarben : public TForm {
+public:
+    TNeueBasisfarben();
+    void ShowNotice();
+};
+
+extern TNeueBasisfarben* NeueBasisfarben;

@@ -1,0 +1,173 @@
+#include "platform/Controls.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+
+QFont ArialFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+TColourBox::TColourBox(QWidget* parent, const QString& name, int x, int y, int w, int h, bool framed)
+    : QFrame(parent), colour_(palette().color(QPalette::Button)), framed_(framed) {
+    setObjectName(name);
+    setGeometry(x, y, w, h);
+}
+
+void TColourBox::SetColour(QColor colour) {
+    colour_ = colour;
+    update();
+}
+
+void TColourBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), colour_);
+    if (framed_) {
+        p.setPen(QColor(160, 160, 160));
+        p.drawRect(rect().adjusted(0, 6, -1, -1));
+    }
+    if (!caption_.isEmpty()) {
+        p.setPen(Qt::black);
+        p.setFont(font());
+        p.drawText(QRect(8, 0, width() - 16, 14), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    }
+}
+
+QLabel* MakeTitleStrip(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h) {
+    auto* strip = new QLabel(text, parent);
+    strip->setObjectName(name);
+    strip->setGeometry(x, y, w, h);
+    strip->setAutoFillBackground(true);
+    QPalette pal = strip->palette();
+    pal.setColor(QPalette::Window, TitleStripColour());
+    pal.setColor(QPalette::WindowText, Qt::white);
+    strip->setPalette(pal);
+    strip->setFont(ArialFont(13));
+    strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return strip;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h,
+                  int pixelSize, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(x, y, w, h);
+    label->setFont(ArialFont(pixelSize, bold));
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(x, y, w, h);
+    button->setAutoDefault(false);
+    return button;
+}
+
+TTrackBar::TTrackBar(QWidget* parent, const QString& name, int x, int y, int w, int h)
+    : QSlider(Qt::Vertical, parent) {
+    setObjectName(name);
+    setGeometry(x, y, w, h);
+    setTickPosition(QSlider::TicksLeft);
+    setSingleStep(1);
+    setAutoFillBackground(true);
+}
+
+void TTrackBar::SetColour(QColor colour) {
+    colour_ = colour;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+    update();
+}
+
+void TTrackBar::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (OnKeyPress)
+            OnKeyPress(13);
+        event->accept();
+        return;
+    }
+    QSlider::keyPressEvent(event);
+}
+
+int TGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int TGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant TGridModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::DisplayRole)
+        return Cell(index.column(), index.row());
+    return {};
+}
+
+void TGridModel::SetCell(int col, int row, const QString& text) {
+    cells_.insert(key(col, row), text);
+    if (col < cols_ && row < rows_)
+        emit dataChanged(index(row, col), index(row, col));
+}
+
+void TGridModel::SetSize(int cols, int rows) {
+    if (cols == cols_ && rows == rows_)
+        return;
+    beginResetModel();
+    cols_ = qMax(0, cols);
+    rows_ = qMax(0, rows);
+    endResetModel();
+}
+
+TStringGrid::TStringGrid(QWidget* parent, const QString& name, int x, int y, int w, int h, int cols, int rows,
+                         int defaultColWidth)
+    : QTableView(parent), model_(new TGridModel(this)), defaultColWidth_(defaultColWidth) {
+    setObjectName(name);
+    setGeometry(x, y, w, h);
+    setModel(model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(18);
+    setShowGrid(false);
+    setFrameShape(QFrame::NoFrame);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    setPalette(pal);
+    model_->SetSize(cols, rows);
+    applyWidths();
+}
+
+void TStringGrid::SetRowCount(int rows) {
+    model_->SetSize(model_->Cols(), rows);
+    applyWidths();
+}
+
+void TStringGrid::SetColCount(int cols) {
+    model_->SetSize(cols, model_->Rows());
+    applyWidths();
+}
+
+int TStringGrid::ColWidth(int col) const { return widths_.value(col, defaultColWidth_); }
+
+void TStringGrid::SetColWidth(int col, int width) {
+    widths_.insert(col, width);
+    applyWidths();
+}
+
+void TStringGrid::applyWidths() {
+    for (int c = 0; c < model_->Cols(); ++c) {
+        const int w = ColWidth(c);
+        setColumnHidden(c, w <= 0);
+        if (w > 0)
+            setColumnWidth(c, w);
+    }
+}
+
+void TStringGrid::SetCol(int col) { col_ = col; }
+void TStringGrid::SetRow(int row) {
+    row_ = row;
+    if (row >= 0 && row < model_->Rows())
+        scrollTo(model_->index(row, 0));
+}

@@ -1,0 +1,56 @@
+#pragma once
+// A picture control with a canvas over a QImage: pictures loaded by name from
+// the working directory, pixel access, fills, lines, text and flood fill.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class TPicture : public QWidget {
+public:
+    TPicture(QWidget* parent, const QString& name, int x, int y, int w = 0, int h = 0);
+
+    // Loads a BMP/PNG by file name from the working directory. A missing or
+    // unreadable file raises ToolkitError naming the file. Without a fixed
+    // size the control takes the picture's size.
+    void LoadFromFile(const QString& fileName);
+    // Sets the picture directly (used for artwork drawn in code).
+    void SetImage(const QImage& image);
+
+    QImage& Image() { return image_; }
+    const QImage& Image() const { return image_; }
+    int PictureWidth() const { return image_.width(); }
+    int PictureHeight() const { return image_.height(); }
+
+    QRgb Pixel(int x, int y) const;
+    void SetPixel(int x, int y, QColor colour);
+    // Fills the whole canvas (the clip rectangle). An empty picture gets a
+    // canvas of the control's size first.
+    void FillClip(QColor colour);
+    void FillRect(const QRect& rect, QColor colour);
+    void Line(int x1, int y1, int x2, int y2, QColor colour);
+    void Text(int x, int y, const QString& text, const QFont& font, QColor brush, QColor pen = Qt::black);
+    // Replaces the 4-connected region of exactly the colour at (x, y).
+    void FloodFill(int x, int y, QColor colour);
+
+    // Keeps the control's size when a picture is loaded (shown unscaled).
+    void SetFixedControlSize(bool fixed) { fixedSize_ = fixed; }
+
+    // Mouse events, each run through the guard.
+    std::function<void()> OnMouseDown;
+    std::function<void()> OnClick;
+    std::function<void()> OnDoubleClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void ensureCanvas();
+    QImage image_;
+    bool fixedSize_ = false;
+    bool pressed_ = false;
+};

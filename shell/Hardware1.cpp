@@ -1,0 +1,29 @@
+#include "shell/Hardware1.h"
+
+#include "platform/Media.h"
+#include "shell/Vernicura1.h"
+
+#include <QPushButton>
+
+THardware::THardware() {
+    TonAn = true;
+    ShowCaption();
+    // This platform has no separate count of MIDI outputs: the audio outputs
+    // stand for both.
+    if (AudioOutputCount() == 0) {
+        TonAn = false;
+        ShowCaption();
+        if (Vernicura && Vernicura->Ton)
+            Vernicura->Ton->setEnabled(false);
+    }
+}
+
+void THardware::Toggle() {
+    TonAn = !TonAn;
+    ShowCaption();
+}
+
+void THardware::ShowCaption() {
+    if (Vernicura && Vernicura->Ton)
+        Vernicura->Ton->setText(TonAn ? QStringLiteral("Ton aus") : QStringLiteral("Ton ein"));
+}

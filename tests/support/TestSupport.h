@@ -1,0 +1,57 @@
+#pragma once
+// Test doubles for the game: a clock whose time and pauses the test sets and
+// records, media players that record their calls, recorders for the error and
+// message boxes, and a responder for modal forms.
+#include "platform/Clock.h"
+#include "platform/Form.h"
+#include "platform/Media.h"
+
+#include <QStringList>
+#include <functional>
+#include <map>
+
+class FakeClock : public TClock {
+public:
+    double Now = 0.5;          // local time of day, fraction of a day
+    QTime Utc = QTime(12, 0);  // UTC time of day
+    QList<int> Sleeps;         // every pause asked for, in milliseconds
+
+    double LocalTimeOfDay() override { return Now; }
+    QTime UtcTime() override { return Utc; }
+    void Sleep(int milliseconds) override { Sleeps.append(milliseconds); }
+
+    void SetLocal(int h, int m, int s, int ms = 0) { Now = TimeOfDayFraction(QTime(h, m, s, ms)); }
+    void AdvanceSeconds(double seconds) { Now += seconds / 86400.0; }
+};
+
+// Every call of every fake player lands in one log, as
+// "<player name>:<call>" ("Spielschirm.MediaPlayer:Open").
+class FakeMediaLog {
+public:
+    static QStringList& Calls();
+    static void Clear() { Calls().clear(); }
+    // Names of files that Open() reports as missing.
+    static QStringList& MissingFiles();
+    static int Count(const QString& entry) { return int(Calls().count(entry)); }
+};
+
+// Installs the fake clock, fake media players, an audio output count, the
+// error/message recorders and a desktop of 1024 x 768 for the lifetime of the
+// object; restores the real ones afterwards.
+class TestEnvironment {
+public:
+    explicit TestEnvironment(int audioOutputs = 1);
+    ~TestEnvironment();
+
+    FakeClock clock;
+    QStringList errors;    // toolkit failures shown
+    QStringList messages;  // the game's own message boxes shown
+    int audioOutputs;
+
+    // Called whenever a form starts a modal run (e.g. press its Ok).
+    std::function<void(TForm*)> onModal;
+};
+
+// Clicks a button found by objectName inside a widget (through the button's
+// own click, as a mouse press would).
+void ClickButton(QWidget* root, const QString& name);
