@@ -65,7 +65,8 @@ void TForm::Centre() {
 
 void TForm::ShowForm() {
     show();
-    raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
     activateWindow();
 }
 
