@@ -2,6 +2,15 @@
 
 #include <vector>
 
+namespace {
+struct Span {
+    int y;   // the row the span was found in
+    int x1;  // its extent
+    int x2;
+    int dy;  // the direction in which to look next
+};
+}  // namespace
+
 long FloodFill(QImage& image, int x, int y, QRgb newColour) {
     const int w = image.width();
     const int h = image.height();
@@ -10,44 +19,59 @@ long FloodFill(QImage& image, int x, int y, QRgb newColour) {
     const QRgb target = image.pixel(x, y);
     if (target == newColour)
         return 0;
-    // Scanline fill with an explicit stack of seeds: each seed is a pixel of
-    // the target colour; its whole horizontal run is filled, and the rows
-    // above and below are scanned for new runs.
+    // Span fill with an explicit stack: each entry is a run already filled in
+    // one row, and the direction of the row still to be searched beneath it.
+    // Runs leaking back past either end of their parent are searched in the
+    // other direction too. Every pixel is read about twice and written once.
     const qsizetype stride = image.bytesPerLine() / 4;
-    QRgb* bits = reinterpret_cast<QRgb*>(image.bits());
+    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
     long changed = 0;
-    std::vector<std::pair<int, int>> seeds;
-    seeds.emplace_back(x, y);
-    while (!seeds.empty()) {
-        auto [sx, sy] = seeds.back();
-        seeds.pop_back();
-        QRgb* row = bits + sy * stride;
-        if (row[sx] != target)
-            continue;
-        int left = sx;
-        while (left > 0 && row[left - 1] == target)
-            --left;
-        int right = sx;
-        while (right + 1 < w && row[right + 1] == target)
-            ++right;
-        for (int i = left; i <= right; ++i)
-            row[i] = newColour;
-        changed += right - left + 1;
-        for (int ny : {sy - 1, sy + 1}) {
-            if (ny < 0 || ny >= h)
-                continue;
-            const QRgb* other = bits + ny * stride;
-            int i = left;
-            while (i <= right) {
-                if (other[i] == target) {
-                    seeds.emplace_back(i, ny);
-                    while (i <= right && other[i] == target)
-                        ++i;
-                } else {
-                    ++i;
-                }
-            }
+    std::vector<Span> stack;
+    stack.reserve(64);
+    auto push = [&](int row, int x1, int x2, int dy) {
+        if (row + dy >= 0 && row + dy < h)
+            stack.push_back({row, x1, x2, dy});
+    };
+    push(y, x, x, 1);
+    push(y + 1, x, x, -1);
+    while (!stack.empty()) {
+        const Span s = stack.back();
+        stack.pop_back();
+        const int row = s.y + s.dy;
+        const int dy = s.dy;
+        const int x1 = s.x1;
+        const int x2 = s.x2;
+        QRgb* const line = bits + row * stride;
+        int cx = x1;
+        while (cx >= 0 && line[cx] == target) {
+            line[cx] = newColour;
+            --cx;
         }
+        changed += x1 - cx;
+        int left;
+        if (cx >= x1)
+            goto skip;
+        left = cx + 1;
+        if (left < x1)
+            push(row, left, x1 - 1, -dy);  // leaks out on the left
+        cx = x1 + 1;
+        do {
+            {
+                const int start = cx;
+                while (cx < w && line[cx] == target) {
+                    line[cx] = newColour;
+                    ++cx;
+                }
+                changed += cx - start;
+            }
+            push(row, left, cx - 1, dy);
+            if (cx > x2 + 1)
+                push(row, x2 + 1, cx - 1, -dy);  // leaks out on the right
+        skip:
+            for (++cx; cx <= x2 && line[cx] != target; ++cx) {
+            }
+            left = cx;
+        } while (cx <= x2);
     }
     return changed;
 }
