@@ -1,0 +1,295 @@
+#include "dialogs/HighscoreFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Highscore {
+
+namespace {
+
+bool isSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// Blanks and control bytes, stripped from both ends of a name. Bytes of
+// multi-byte UTF-8 characters are all >= 0x80 and never stripped.
+bool isBlankOrControl(unsigned char c) { return c <= 0x20 || c == 0x7F; }
+
+// Length of the well-formed UTF-8 sequence at p (at most n bytes available),
+// or 0 when the bytes there are not one; *codePoint receives its value.
+int utf8Sequence(const unsigned char* p, size_t n, char32_t* codePoint) {
+    const unsigned char b = p[0];
+    int length;
+    char32_t value;
+    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+        length = 2;
+        value = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        value = b & 0x0F;
+        if (b == 0xE0)
+            lo = 0xA0;  // no overlong forms
+        else if (b == 0xED)
+            hi = 0x9F;  // no surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        value = b & 0x07;
+        if (b == 0xF0)
+            lo = 0x90;
+        else if (b == 0xF4)
+            hi = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (size_t(length) > n)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        const unsigned char c = p[i];
+        if (i == 1 ? (c < lo || c > hi) : (c < 0x80 || c > 0xBF))
+            return 0;
+        value = (value << 6) | (c & 0x3F);
+    }
+    *codePoint = value;
+    return length;
+}
+
+}  // namespace
+
+QString BuildPath(const QString& fileName) {
+    const QString temp = qEnvironmentVariable("TEMP");
+    if (!temp.isEmpty())
+        return temp + QLatin1Char('/') + fileName;
+    // No TEMP: the game's own data folder rather than the filesystem root,
+    // where a player cannot write.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + fileName;
+}
+
+QByteArray StoredName(const QString& name) {
+    QByteArray utf8 = name.toUtf8();
+    if (utf8.size() <= NameBytes)
+        return utf8;
+    // Step back to the first byte of the character that would be split.
+    qsizetype cut = NameBytes;
+    while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+        --cut;
+    utf8.truncate(cut);
+    return utf8;
+}
+
+QByteArray FormatRecord(int32_t points, const QString& name) {
+    const QByteArray stored = StoredName(name);
+    char record[RecordSize] = {};  // the zero byte and the padding stay zero
+    // At most 115 characters (a total below -999,999,999 takes 11) and the
+    // zero byte: always within the record.
+    std::snprintf(record, sizeof record, "%10d %-100s \r\n", int(points), stored.constData());
+    return QByteArray(record, RecordSize);
+}
+
+int32_t ParsePoints(const char* data, size_t size) {
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    size_t i = 0;
+    while (i < size && isSpace(p[i]))
+        ++i;
+    bool negative = false;
+    if (i < size && (p[i] == '+' || p[i] == '-')) {
+        negative = p[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    const int64_t limit = negative ? -int64_t(INT32_MIN) : int64_t(INT32_MAX);
+    for (; i < size && p[i] >= '0' && p[i] <= '9'; ++i) {
+        value = value * 10 + (p[i] - '0');
+        if (value > limit)
+            value = limit;  // saturate, keep consuming digits
+    }
+    return int32_t(negative ? -value : value);
+}
+
+QString DecodeName(const char* data, size_t size) {
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    bool ascii = true;
+    for (size_t i = 0; i < size && ascii; ++i)
+        ascii = p[i] < 0x80;
+    if (ascii)
+        return QString::fromLatin1(data, qsizetype(size));
+    QString name;
+    name.reserve(qsizetype(size));
+    for (size_t i = 0; i < size;) {
+        char32_t cp;
+        if (p[i] < 0x80) {
+            name.append(QChar(p[i]));
+            ++i;
+        } else if (const int n = utf8Sequence(p + i, size - i, &cp)) {
+            if (cp > 0xFFFF) {
+                name.append(QChar(QChar::highSurrogate(cp)));
+                name.append(QChar(QChar::lowSurrogate(cp)));
+            } else {
+                name.append(QChar(char16_t(cp)));
+            }
+            i += size_t(n);
+        } else {
+            // Not UTF-8 here: an 8-bit name from an older file.
+            name.append(QChar(p[i]));
+            ++i;
+        }
+    }
+    return name;
+}
+
+QString ParseName(const char* data, size_t size) {
+    if (size <= size_t(NameOffset))
+        return {};
+    const char* begin = data + NameOffset;
+    const char* end = data + size;
+    if (const void* zero = std::memchr(begin, 0, size_t(end - begin)))
+        end = static_cast<const char*>(zero);
+    while (begin < end && isBlankOrControl(static_cast<unsigned char>(*begin)))
+        ++begin;
+    while (end > begin && isBlankOrControl(static_cast<unsigned char>(end[-1])))
+        --end;
+    return DecodeName(begin, size_t(end - begin));
+}
+
+bool LowestTable::WouldEnter(int32_t points) const {
+    if (entries_.size() < size_t(TableSize))
+        return true;
+    return highest_ >= 0 && entries_[size_t(highest_)].Points > points;
+}
+
+void LowestTable::Offer(int32_t points, const char* record, size_t size) {
+    if (!WouldEnter(points))
+        return;  // dropped without decoding its name
+    Offer(Entry{points, ParseName(record, size)});
+}
+
+void LowestTable::Offer(const Entry& entry) {
+    if (entries_.size() < size_t(TableSize)) {
+        entries_.push_back(entry);
+        if (entries_.size() == size_t(TableSize))
+            findHighest();
+        return;
+    }
+    if (highest_ < 0 || entries_[size_t(highest_)].Points <= entry.Points)
+        return;
+    entries_[size_t(highest_)] = entry;
+    findHighest();
+}
+
+void LowestTable::findHighest() {
+    // From the first entry, starting from 0, strictly greater only: the first
+    // of equal highest totals, and none at all when no total is above 0.
+    highest_ = -1;
+    int32_t max = 0;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].Points > max) {
+            max = entries_[i].Points;
+            highest_ = int(i);
+        }
+    }
+}
+
+std::vector<Entry> LowestTable::Sorted() const {
+    std::vector<Entry> sorted = entries_;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Entry& a, const Entry& b) { return a.Points < b.Points; });
+    return sorted;
+}
+
+void RecordReader::Feed(const char* data, size_t size) {
+    if (partialSize_ > 0) {
+        const size_t take = std::min(size, size_t(RecordSize) - partialSize_);
+        std::memcpy(partial_ + partialSize_, data, take);
+        partialSize_ += take;
+        data += take;
+        size -= take;
+        if (partialSize_ < size_t(RecordSize))
+            return;
+        table_.Offer(ParsePoints(partial_, RecordSize), partial_, RecordSize);
+        partialSize_ = 0;
+    }
+    // Whole records straight from the caller's buffer.
+    for (; size >= size_t(RecordSize); data += RecordSize, size -= RecordSize)
+        table_.Offer(ParsePoints(data, RecordSize), data, RecordSize);
+    if (size > 0) {
+        std::memcpy(partial_, data, size);
+        partialSize_ = size;
+    }
+}
+
+void RecordReader::Finish() {
+    if (partialSize_ > 0)
+        table_.Offer(ParsePoints(partial_, partialSize_), partial_, partialSize_);
+    partialSize_ = 0;
+}
+
+ReadResult ReadLowest(const QString& path, ReadFunction readFunction) {
+    ReadResult result;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return result;  // no file yet, or none we may open: an empty table
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (!readFunction)
+        readFunction = ::read;
+
+    // A fixed buffer of whole records: memory stays the same for any size
+    // of file, and records are parsed where they lie.
+    constexpr size_t ChunkSize = size_t(RecordSize) * 4096;  // 600 KiB
+    const std::unique_ptr<char[]> buffer(new char[ChunkSize]);
+    LowestTable table;
+    RecordReader reader(table);
+    for (;;) {
+        const ssize_t n = readFunction(fd, buffer.get(), ChunkSize);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            // The piece of a record read before the failure is left out.
+            result.Failed = true;
+            break;
+        }
+        if (n == 0) {
+            reader.Finish();
+            break;
+        }
+        reader.Feed(buffer.get(), size_t(n));
+    }
+    ::close(fd);
+    result.Entries = table.Sorted();
+    return result;
+}
+
+bool AppendRecord(const QString& path, int32_t points, const QString& name) {
+    const QByteArray record = FormatRecord(points, name);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    ssize_t written;
+    do {
+        written = ::write(fd, record.constData(), size_t(record.size()));
+    } while (written < 0 && errno == EINTR);
+    bool ok = written == record.size();
+    if (written > 0 && !ok) {
+        // A partial record would shift every later one: take it back, unless
+        // another game has appended behind it meanwhile.
+        const off_t end = ::lseek(fd, 0, SEEK_CUR);
+        struct stat st;
+        if (end >= written && ::fstat(fd, &st) == 0 && st.st_size == end)
+            (void)::ftruncate(fd, end - written);
+    }
+    if (::close(fd) != 0)
+        ok = false;
+    return ok;
+}
+
+}  // namespace Highscore

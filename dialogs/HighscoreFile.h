@@ -1,0 +1,107 @@
+#pragma once
+// The highscore file without any window: where it lives, what one record
+// looks like, appending a record, and reading the 30 lowest totals back.
+//
+// The file is a plain sequence of 150-byte records, appended one per
+// accepted batch and never rewritten:
+//   "%10d %-100s \r\n"  (114 bytes: total, blank, name padded to 100 bytes,
+//                        blank, CR LF), a zero byte, 35 zero bytes.
+// Names are stored as UTF-8, cut to at most 100 bytes on a character
+// boundary; older files may hold 8-bit (Latin-1) names, which still read.
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <sys/types.h>
+#include <vector>
+
+namespace Highscore {
+
+constexpr int RecordSize = 150;
+constexpr int NameBytes = 100;
+constexpr int NameOffset = 11;
+constexpr int TableSize = 30;
+
+struct Entry {
+    int32_t Points = 0;
+    QString Name;
+};
+
+// Full path of the highscore file: $TEMP + "/" + fileName. Without TEMP (or
+// with it empty) the game's own data folder is used instead, created when
+// missing.
+QString BuildPath(const QString& fileName);
+
+// The name as stored: UTF-8, at most 100 bytes, never ending in the middle
+// of a character (no padding).
+QByteArray StoredName(const QString& name);
+
+// One complete 150-byte record.
+QByteArray FormatRecord(int32_t points, const QString& name);
+
+// The total at the start of a record: leading white space skipped, an
+// optional sign, then digits up to the first other byte; no digits give 0.
+// Values beyond 32 bits saturate.
+int32_t ParsePoints(const char* data, size_t size);
+
+// The name of a record: the bytes from offset 11 up to the zero byte (or the
+// end of the bytes present), blanks and control bytes stripped at both ends,
+// decoded as UTF-8 with Latin-1 for bytes that are not valid UTF-8.
+QString ParseName(const char* data, size_t size);
+QString DecodeName(const char* data, size_t size);
+
+// The lowest totals seen so far, at most 30 of them. A new entry joins while
+// there is room; after that it replaces the entry with the highest total (the
+// first of several equal ones, and only a total above 0 counts) when that
+// total is strictly greater than the new one; otherwise it is dropped.
+class LowestTable {
+public:
+    // Whether a record with this total would enter the table; lets the reader
+    // skip decoding names that would be dropped anyway.
+    bool WouldEnter(int32_t points) const;
+    void Offer(int32_t points, const char* record, size_t size);
+    void Offer(const Entry& entry);
+    const std::vector<Entry>& Entries() const { return entries_; }
+    // The entries ascending by total (equal totals in no fixed order).
+    std::vector<Entry> Sorted() const;
+
+private:
+    void findHighest();
+    std::vector<Entry> entries_;
+    int highest_ = -1;  // index of the entry a newcomer would replace, or -1
+};
+
+// Cuts a stream of bytes into records as it arrives in pieces of any size
+// and offers each record to a table. Finish() offers a final piece shorter
+// than a record from the bytes present.
+class RecordReader {
+public:
+    explicit RecordReader(LowestTable& table) : table_(table) {}
+    void Feed(const char* data, size_t size);
+    void Finish();
+
+private:
+    LowestTable& table_;
+    char partial_[RecordSize] = {};
+    size_t partialSize_ = 0;
+};
+
+struct ReadResult {
+    std::vector<Entry> Entries;  // ascending by total
+    bool Failed = false;         // a read failed part-way; Entries hold what came before
+};
+
+using ReadFunction = ssize_t (*)(int fd, void* buffer, size_t count);
+
+// Reads the file read-only in large chunks, keeping only the 30 lowest
+// totals. A file that does not exist or cannot be opened reads as empty
+// (no failure). readFunction is a seam for tests.
+ReadResult ReadLowest(const QString& path, ReadFunction readFunction = nullptr);
+
+// Appends one record with a single write on a file opened for appending, so
+// two running games never overwrite each other's records. Returns false when
+// the file cannot be created or the record was not written whole (a partly
+// written record is taken back where possible).
+bool AppendRecord(const QString& path, int32_t points, const QString& name);
+
+}  // namespace Highscore
