@@ -1,11 +1,172 @@
 #include "colour/Basisfarbe1.h"
-// Scaffolding until the colour model is built.
+
+#include "colour/Chargenschwankungen1.h"
+#include "colour/Mischregal1.h"
+#include "dialogs/Maxbasisfarben1.h"
+#include "platform/Controls.h"
+#include "platform/Picture.h"
+#include "shell/Konfiguration1.h"
+
+namespace {
+const QString LabPicture = QStringLiteral("PigmentraLabor.bmp");
+const QString ProductionPicture = QStringLiteral("PigmentraProduktion.bmp");
+
+// The swatch canvas font: Arial, size 10.
+QFont SwatchFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    return font;
+}
+
+int MaxRecipeColours() { return Konfiguration ? Konfiguration->MaxRezeptfarben : 8; }
+}  // namespace
+
 TBasisfarbe::TBasisfarbe(const QString& code, int red, int green, int blue) : Code(code) {
     Rgb = {red, green, blue};
     Colour = ToDisplayColour(Rgb);
 }
-void TBasisfarbe::Place(const QString&, int, int, int, TColourBox*, TTrackBar*, TPicture*, TPicture*) {}
-void TBasisfarbe::SwatchClick() {}
-void TBasisfarbe::SwatchDoubleClick() {}
-void TBasisfarbe::Highlight() {}
-void TBasisfarbe::ShowSlider() {}
+
+TBasisfarbe::~TBasisfarbe() {
+    // The swatch outlives us in its group box; it must not call back.
+    if (Swatch) {
+        Swatch->OnClick = nullptr;
+        Swatch->OnDoubleClick = nullptr;
+        Swatch->OnMouseDown = nullptr;
+    }
+}
+
+TMischregal* TBasisfarbe::shelf() const { return Shelf ? Shelf : Mischregal; }
+
+void TBasisfarbe::Place(const QString& code, int row, int column, int index, TColourBox* groupBox,
+                        TTrackBar* slider, TPicture* tube, TPicture* jet) {
+    Code = code;
+    Row = row;
+    Column = column;
+    Index = index;
+    Slider = slider;
+    Tube = tube;
+    Jet = jet;
+    Amount = 0.0;
+    PreviousAmount = 0.0;
+    Selected = 0;
+    swallowClick_ = false;
+
+    // A new showing replaces the swatch this base colour left in the box last
+    // time, so the boxes do not fill up with hidden pictures game after game.
+    const QString name = QStringLiteral("Swatch") + code;
+    if (groupBox) {
+        for (TPicture* old : groupBox->findChildren<TPicture*>(name, Qt::FindDirectChildrenOnly)) {
+            old->OnClick = nullptr;
+            old->OnDoubleClick = nullptr;
+            old->OnMouseDown = nullptr;
+            old->setObjectName(QString());
+            old->hide();
+            old->deleteLater();
+        }
+    }
+
+    auto* swatch = new TPicture(groupBox, name, 0, 0);
+    Swatch = swatch;
+    swatch->OnMouseDown = [this] { swallowClick_ = false; };
+    swatch->OnClick = [this] {
+        if (swallowClick_) {
+            swallowClick_ = false;
+            return;
+        }
+        SwatchClick();
+    };
+
+    const QColor colour = ToQColor(Colour);
+    int cellWidth = 0;
+    int cellHeight = 0;
+    ProductionSwatch = Konfiguration && Konfiguration->Produktionsphase == 1;
+    if (ProductionSwatch) {
+        swatch->LoadFromFile(ProductionPicture);
+        cellWidth = swatch->PictureWidth() - 30;
+        cellHeight = swatch->PictureHeight();
+        swatch->FloodFill(20, 80, colour);
+        swatch->Text(15, 15, Code, SwatchFont(), Qt::white);
+    } else {
+        swatch->LoadFromFile(LabPicture);
+        swatch->OnDoubleClick = [this] {
+            swallowClick_ = true;
+            SwatchDoubleClick();
+        };
+        cellWidth = swatch->PictureWidth() - 10;
+        cellHeight = swatch->PictureHeight() - 40;
+        swatch->FloodFill(60, 30, colour);
+        swatch->Text(60, 35, Code, SwatchFont(), colour);
+    }
+    swatch->move(Column * cellWidth + 10, Row * cellHeight + 20);
+    swatch->show();
+}
+
+void TBasisfarbe::SwatchClick() {
+    TMischregal* regal = shelf();
+    if (Chargenschwankungen)
+        Chargenschwankungen->Check(regal);
+
+    // A new base colour cannot enter a full recipe; one already in it can
+    // still be picked.
+    if (regal && regal->UsedCount >= MaxRecipeColours() && Amount == 0.0) {
+        if (MaxBasisfarben)
+            MaxBasisfarben->ShowNotice();
+        return;
+    }
+
+    if (regal) {
+        regal->DeselectAll();
+        regal->SelectedIndex = Index;
+    }
+    Selected = 1;
+    if (Slider) {
+        // In a batch an amount can only grow.
+        if (ProductionSwatch)
+            Slider->SetMin(static_cast<int>(Amount));
+        Slider->SetPosition(static_cast<int>(Amount));
+    }
+    ShowSlider();
+    Highlight();
+}
+
+void TBasisfarbe::SwatchDoubleClick() {
+    Amount = 0.0;
+    if (TMischregal* regal = shelf())
+        regal->SelectedIndex = Index;
+    if (Slider)
+        Slider->SetPosition(0);
+}
+
+void TBasisfarbe::Highlight() {
+    if (!Swatch)
+        return;
+    const QRgb region = Swatch->Pixel(30, 40);
+    const QColor fill = ToQColor(Selected == 1 ? clHighlight : clBtnFace);
+    // Only the frame region, which has the colour found at (30, 40), is
+    // repainted; the laboratory swatch has a second frame part at (30, 10).
+    auto fillFrame = [&](int x, int y) {
+        if (Swatch->Pixel(x, y) == region)
+            Swatch->FloodFill(x, y, fill);
+    };
+    if (!ProductionSwatch)
+        fillFrame(30, 10);
+    fillFrame(30, 40);
+}
+
+void TBasisfarbe::ShowSlider() {
+    const QColor colour = ToQColor(Colour);
+    if (Tube)
+        Tube->hide();
+    if (Slider) {
+        Slider->hide();
+        Slider->SetColour(colour);
+    }
+    if (Tube)
+        Tube->show();
+    if (Slider) {
+        Slider->show();
+        Slider->repaint();
+    }
+    if (Jet)
+        Jet->FloodFill(50, 40, colour);
+}

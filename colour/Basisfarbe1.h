@@ -3,9 +3,11 @@
 // the current mixture and the clickable swatch that shows it.
 #include "colour/Lab1.h"
 
+#include <QPointer>
 #include <QString>
 
 class TColourBox;
+class TMischregal;
 class TPicture;
 class TTrackBar;
 
@@ -21,11 +23,18 @@ public:
     int Index = 0;
     double PreviousAmount = 0.0;
     double Amount = 0.0;
-    TPicture* Swatch = nullptr;  // owned by the group box it was placed in
+    QPointer<TPicture> Swatch;  // owned by the group box it was placed in
     TPicture* Tube = nullptr;
     TPicture* Jet = nullptr;
+    // The shelf that placed the swatch (the process-wide shelf when unset).
+    TMischregal* Shelf = nullptr;
+    // True when the swatch was placed with the production artwork.
+    bool ProductionSwatch = false;
 
     TBasisfarbe(const QString& code, int red, int green, int blue);
+    ~TBasisfarbe();
+    TBasisfarbe(const TBasisfarbe&) = delete;
+    TBasisfarbe& operator=(const TBasisfarbe&) = delete;
 
     // Records the references and creates a fresh swatch in the group box,
     // with the laboratory or production artwork.
@@ -35,4 +44,10 @@ public:
     void SwatchDoubleClick();
     void Highlight();
     void ShowSlider();
+
+private:
+    TMischregal* shelf() const;
+    // Set by the second press of a double-click, so that its release is not
+    // taken for another click.
+    bool swallowClick_ = false;
 };

@@ -22,4 +22,9 @@ public:
 
     // Fills the whole canvas with the shade's colour.
     void Paint(TPicture* canvas) const;
+
+    // The colour of a recipe: each component's share of the total amount,
+    // truncated channel by channel after every component. Black for an
+    // empty recipe.
+    static RgbTriple ColourOfRecipe(const TRezeptur& recipe, const TMischregal* shelf);
 };
