@@ -120,9 +120,13 @@ void TBasisfarbe::SwatchClick() {
     }
     Selected = 1;
     if (Slider) {
-        // In a batch an amount can only grow.
-        if (ProductionSwatch)
+        // In a batch an amount can only grow. A main component above 5000
+        // units would put the minimum above the usual maximum: the track bar
+        // then reaches what the vessel holds.
+        if (ProductionSwatch) {
+            Slider->SetMax(Amount > 5000.0 ? 12000 : 5000);
             Slider->SetMin(static_cast<int>(Amount));
+        }
         Slider->SetPosition(static_cast<int>(Amount));
     }
     ShowSlider();
