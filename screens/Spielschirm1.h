@@ -1,11 +1,20 @@
 #pragma once
+// The laboratory: the player doses base colours into a test panel until it
+// matches the target sample, then hands the recipe in.
 #include "platform/Form.h"
+#include "platform/Media.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <memory>
 
 class TChargenblech;
 class THistorie;
+class TClickArea;
+class TColourBox;
+class TPicture;
+class TStringGrid;
+class TTrackBar;
 
 class TSpielschirm : public TForm {
 public:
@@ -14,14 +23,53 @@ public:
 
     // Sets up a new game and runs the laboratory modally.
     void FormShow();
+    // The set-up of a new game, without the modal run.
+    void PrepareGame();
     // Writes the points total into the points label.
     void RefreshPoints();
 
+    // The dosing step: the selected base colour takes the track bar's amount.
+    void AutoScrollBar1Change();
+    void AutoScrollBarKeyPress(int key);
+    // Sample or panel clicked: the colour check.
+    void AutoTonvorlageImageClick();
+    // "A recept kész!": the production decision.
+    void RezeptAusliefernClick();
+    // The hidden area in the bottom bar: the target's recipe into the mixture.
+    void BossKey();
+    // "Vissza": the game is abandoned.
+    void ProgrammEnde();
+
+    TPicture* Image2 = nullptr;
+    TPicture* Image3 = nullptr;
+    TClickArea* Boss = nullptr;
+    TColourBox* Panel1 = nullptr;
+    TColourBox* AutoBasisfarben = nullptr;
+    TColourBox* GroupBox2 = nullptr;
+    TPicture* AutoTonvorlageImage = nullptr;
+    QLabel* Label1 = nullptr;
+    TPicture* AutoChargenblechImage = nullptr;
+    QLabel* Label2 = nullptr;
+    TColourBox* GroupBox6 = nullptr;
+    TPicture* AuswahlTube = nullptr;
+    TTrackBar* AutoScrollBar = nullptr;
+    TPicture* AuswahlStrahl = nullptr;
+    TPicture* AuswahlTopf = nullptr;
+    TStringGrid* Rezept = nullptr;
+    TStringGrid* AnzeigeHistorie = nullptr;
+    TColourBox* Kosten = nullptr;
     QLabel* Punkte = nullptr;
+    QPushButton* RezeptAusliefern = nullptr;
+    QPushButton* Ende = nullptr;
+    std::unique_ptr<TMediaPlayer> MediaPlayer;
+
     // The game's test panel and shade history, owned here; the production
     // screen carries on with them.
     std::unique_ptr<TChargenblech> Blech;
     std::unique_ptr<THistorie> Historie;
+
+private:
+    void buildLayout();
 };
 
 extern TSpielschirm* Spielschirm;

@@ -1,0 +1,297 @@
+// The production screen: the laboratory recipe turned into a batch, the
+// vessel's level and its overflow, dosing into the batch, delivery to quality
+// control, leaving with "Vége", and the track bar of a main component above
+// 5000 units.
+#include "ScreenGame.h"
+
+#include "dialogs/Autoproduktion1.h"
+#include "dialogs/Ueberlauf1.h"
+#include "screens/Dosierschritt.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using Doses = QList<QPair<int, int>>;           // shelf index, laboratory amount
+using Batch = QList<QPair<int, double>>;        // shelf index, batch units
+
+Q_DECLARE_METATYPE(Doses)
+Q_DECLARE_METATYPE(Batch)
+
+class ProductionTest : public QObject {
+    Q_OBJECT
+    ScreenGame game;
+
+    // Doses a laboratory recipe and starts production from it.
+    void produce(const Doses& doses, int level = 0) {
+        game.StartLab(level);
+        for (const auto& dose : doses)
+            ScreenGame::LabDose(dose.first, dose.second);
+        game.StartProduction();
+    }
+    static double vesselSum() {
+        const TRezeptur* rezept = Spielschirm->Blech->Rezeptur.get();
+        double sum = 0.0;
+        for (int k = 0; k < rezept->Count; ++k)
+            sum += rezept->Amounts[k];
+        return sum;
+    }
+
+private slots:
+    void init() { game.Start(); }
+    void cleanup() { game.Stop(); }
+
+    void batchFromLaboratoryRecipe_data();
+    void batchFromLaboratoryRecipe();
+    void productionStartsWithTheBatchInTheVessel();
+    void levelRowFallsWithTheSum();
+    void vesselOverflowsOnlyAboveItsLastRow();
+    void overflowHalvesTheBatchAndChargesAtTheNoticesOk();
+    void productionDoseOnlyRaisesAndCostsSevenHundred();
+    void deliveryJudgesTheDeviatedBatchAndRestoresTheMixture();
+    void vegeLeavesWithoutHighscore();
+    void trackBarReachesAMainComponentAboveFiveThousand();
+};
+
+void ProductionTest::batchFromLaboratoryRecipe_data() {
+    QTest::addColumn<Doses>("laboratory");
+    QTest::addColumn<Batch>("batch");
+    // Shares of 10000 units; the largest (the earlier of equal ones) × 0.6, truncated.
+    QTest::newRow("40/60") << Doses{{0, 40}, {12, 60}} << Batch{{0, 4000}, {12, 3600}};
+    QTest::newRow("30/30/40") << Doses{{0, 30}, {4, 30}, {12, 40}} << Batch{{0, 3000}, {4, 3000}, {12, 2400}};
+    QTest::newRow("50/50 earlier reduced") << Doses{{0, 50}, {4, 50}} << Batch{{0, 3000}, {4, 5000}};
+    // 1 of 101 parts is 99 units, below 1 %: left out. 60/101 → 5940.59 × 0.6 → 3564.
+    QTest::newRow("share under 1 %") << Doses{{0, 60}, {8, 40}, {4, 1}}
+                                     << Batch{{0, 3564}, {8, 40.0 / 101.0 * 100.0 * 100.0}, {4, 0}};
+}
+
+void ProductionTest::batchFromLaboratoryRecipe() {
+    // The laboratory recipe becomes a 10000-unit batch with the main component at 60 %.
+    QFETCH(Doses, laboratory);
+    QFETCH(Batch, batch);
+    produce(laboratory);
+    int inBatch = 0;
+    for (const auto& entry : batch) {
+        QCOMPARE(ScreenGame::Farbe(entry.first)->Amount, entry.second);
+        QCOMPARE(ScreenGame::Farbe(entry.first)->PreviousAmount, entry.second);
+        if (entry.second > 0)
+            ++inBatch;
+    }
+    QCOMPARE(Mischregal->UsedCount, inBatch);
+    QCOMPARE(Spielschirm->Blech->Rezeptur->Count, inBatch);
+    QCOMPARE(Spielschirm2->Rezept->RowCount(), inBatch + 1);
+}
+
+void ProductionTest::productionStartsWithTheBatchInTheVessel() {
+    // 40/60 → 4000 + 3600 = 7600 units: level row 130 − 7600·130/12000 = 47.67 → 47.
+    produce({{0, 40}, {12, 60}});
+    QCOMPARE(Spielschirm2->LastLevelRow(), 47);
+    QCOMPARE(Spielschirm2->Rezept->Cell(0, 1), QStringLiteral("712"));
+    QCOMPARE(Spielschirm2->Rezept->Cell(1, 1), QStringLiteral(" 4000.00"));
+    QCOMPARE(Spielschirm2->Rezept->Cell(0, 2), QStringLiteral("804"));
+    QCOMPARE(Spielschirm2->Rezept->Cell(1, 2), QStringLiteral(" 3600.00"));
+
+    // 4000 × (255, 255, 0) and 3600 × (0, 0, 255) over 7600: (134, 134, 120).
+    const QColor batch(134, 134, 120);
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AutoChargenblechImage, 60, 40), batch);
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), batch);
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 50, 47), QColor(Qt::black));
+    QCOMPARE(Spielschirm2->AutoTonvorlageImage->Pixel(60, 40),
+             QRgb(ToQColor(AktuelleTonvorlage->Colour).rgb() & 0xFFFFFF));
+
+    // Nothing selected, dosing hidden, history empty, the laboratory closed.
+    QCOMPARE(Mischregal->SelectedIndex, -1);
+    QVERIFY(Spielschirm2->AuswahlTube->isHidden());
+    QVERIFY(Spielschirm2->AutoScrollBar->isHidden());
+    QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 0);
+    QCOMPARE(Spielschirm2->AnzeigeHistorie->RowCount(), 0);
+    QCOMPARE(Spielschirm2->AnzeigeHistorie->ColCount(), 0);
+    QCOMPARE(Spielschirm->Historie->Count, 0);
+    QVERIFY(!Spielschirm->isVisible());
+    QVERIFY(FakeMediaLog::Calls().contains(QStringLiteral("Spielschirm.MediaPlayer:Close")));
+    QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 200 Punkte"));
+    QCOMPARE(Spielschirm2->windowTitle(), QStringLiteral("Tönen von Lackchargen in der Produktion"));
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
+}
+
+void ProductionTest::levelRowFallsWithTheSum() {
+    // Row = trunc(130 − sum × (1/12000) × 130).
+    QCOMPARE(TSpielschirm2::LevelRow(0), 130);
+    QCOMPARE(TSpielschirm2::LevelRow(7600), 47);
+    QCOMPARE(TSpielschirm2::LevelRow(5954), 65);
+    QCOMPARE(TSpielschirm2::LevelRow(11907), 1);
+    QCOMPARE(TSpielschirm2::LevelRow(11908), 0);
+    QCOMPARE(TSpielschirm2::LevelRow(12000), 0);
+}
+
+void ProductionTest::vesselOverflowsOnlyAboveItsLastRow() {
+    // 7600 + 4307 = 11907 units still fit (row 1): no pause of 2000, no notice.
+    produce({{0, 40}, {12, 60}});
+    ScreenGame::ProductionDose(15, 4307);
+    QCOMPARE(vesselSum(), 11907.0);
+    QCOMPARE(Spielschirm2->LastLevelRow(), 1);
+    QVERIFY(!Ueberlauf->isVisible());
+    QVERIFY(!game.clock.Sleeps.contains(2000));
+    QCOMPARE(Mischregal->SelectedIndex, 15);
+    QCOMPARE(ScreenGame::Farbe(15)->Amount, 4307.0);
+}
+
+void ProductionTest::overflowHalvesTheBatchAndChargesAtTheNoticesOk() {
+    // One unit more (11908) overflows: 2 s pause, notice, every amount halved, selection gone.
+    produce({{0, 40}, {12, 60}});
+    ScreenGame::ProductionDose(15, 4307);
+    QCOMPARE(Punktestand, 900);
+    game.clock.Sleeps.clear();
+
+    ScreenGame::ProductionDose(12, 3601);
+    QCOMPARE(game.clock.Sleeps, QList<int>({10, 2000}));
+    QVERIFY(Ueberlauf->isVisible());
+    // 4000 × (255,255,0) + 3601 × (0,0,255) + 4307 × (255,255,255) over 11908 = (177, 177, 169).
+    const QColor spill(177, 177, 169);
+    QCOMPARE(ScreenGame::PixelColour(Ueberlauf->Image4, 400, 130), spill);
+    QCOMPARE(ScreenGame::PixelColour(Ueberlauf->Image3, 60, 75), spill);
+
+    QCOMPARE(ScreenGame::Farbe(0)->Amount, 2000.0);
+    QCOMPARE(ScreenGame::Farbe(12)->Amount, 1800.5);
+    QCOMPARE(ScreenGame::Farbe(15)->Amount, 2153.5);
+    QCOMPARE(ScreenGame::Farbe(12)->PreviousAmount, 1800.5);
+    QCOMPARE(vesselSum(), 5954.0);
+    QCOMPARE(Spielschirm2->Rezept->Cell(1, 2), QStringLiteral(" 1800.50"));
+    QCOMPARE(Spielschirm2->LastLevelRow(), 65);
+    QCOMPARE(Mischregal->SelectedIndex, -1);
+    QVERIFY(Spielschirm2->AuswahlTube->isHidden());
+    QVERIFY(Spielschirm2->AutoScrollBar->isHidden());
+    QCOMPARE(Spielschirm2->Dosierung->Colour(), ToQColor(clBtnFace));
+
+    // 700 charged by the dose, shown only with the 5000 at the notice's Ok.
+    QCOMPARE(Punktestand, 1600);
+    QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 900 Punkte"));
+    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QCOMPARE(Punktestand, 6600);
+    QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 6600 Punkte"));
+
+    // The tube without a selection does nothing.
+    ScreenGame::ClickPicture(Spielschirm2->AuswahlTube);
+    QCOMPARE(Punktestand, 6600);
+}
+
+void ProductionTest::productionDoseOnlyRaisesAndCostsSevenHundred() {
+    // A dose costs 700, adds a history row and leaves the track bar's minimum at the new amount.
+    produce({{0, 40}, {12, 60}});
+    ScreenGame::SelectSwatch(12);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 3600);
+    Spielschirm2->AutoScrollBar->SetPosition(3000);  // below the batch amount: not possible
+    QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 3600);
+    Spielschirm2->AutoScrollBar->SetPosition(3650);
+    ScreenGame::ClickPicture(Spielschirm2->AuswahlTube);
+
+    QCOMPARE(Punktestand, 900);
+    QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 900 Punkte"));
+    QCOMPARE(game.clock.Sleeps, QList<int>({400, 500}) << 500);
+    QCOMPARE(Spielschirm2->AnzeigeHistorie->Cell(1, 1), QStringLiteral("804"));
+    QCOMPARE(Spielschirm2->AnzeigeHistorie->Cell(2, 1), QStringLiteral("   50.00"));
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 3650);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 3650);
+    QVERIFY(Spielschirm2->AuswahlStrahl->isHidden());
+    QCOMPARE(game.clock.JetShownAtSleep.last(), true);
+    QVERIFY(FakeMediaLog::Calls().contains(QStringLiteral("Spielschirm2.MediaPlayer2:FileName=PigmentraLaborFill.wav")));
+    // 7650 units: row trunc(130 − 82.875) = 47.
+    QCOMPARE(Spielschirm2->LastLevelRow(), 47);
+}
+
+void ProductionTest::deliveryJudgesTheDeviatedBatchAndRestoresTheMixture() {
+    // Quality control sees the batch plus its deviation; afterwards the plain mixture is back.
+    produce({{0, 40}, {12, 60}}, 2);
+    TChargenblech* blech = Spielschirm->Blech.get();
+    QVERIFY(blech->Deviation[0] != 0 || blech->Deviation[1] != 0 || blech->Deviation[2] != 0);
+    const RgbTriple plain{134, 134, 120};
+    QCOMPARE(blech->Rgb, plain);
+    const float plainDeltaE = blech->Lab.DeltaE;
+    auto clamp = [](int v) { return qBound(0, v, 255); };
+    const QColor judged(clamp(134 + blech->Deviation[0]), clamp(134 + blech->Deviation[1]),
+                        clamp(120 + blech->Deviation[2]));
+
+    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QCOMPARE(Punktestand, 2200);
+    QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 2200 Punkte"));
+    QVERIFY(Autoproduktion->isVisible());
+    QCOMPARE(ScreenGame::PixelColour(Autoproduktion->Image4, 200, 300), judged);
+    const bool firstVerdict = Autoproduktion->Accepted;
+    QCOMPARE(blech->Rgb, plain);
+    QCOMPARE(blech->Lab.DeltaE, plainDeltaE);
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AutoChargenblechImage, 60, 40), QColor(134, 134, 120));
+    QCOMPARE(Spielschirm2->Rezept->Cell(1, 1), QStringLiteral(" 4000.00"));
+
+    TLab seen;
+    seen.SetFromRGB(RgbTriple{judged.red(), judged.green(), judged.blue()});
+    seen.CompareWith(AktuelleTonvorlage->Lab);
+    QCOMPARE(firstVerdict, seen.DeltaE <= Konfiguration->ChargenToleranz);
+    if (!firstVerdict) {
+        // A rejected batch: the verdict's Ok leaves production open.
+        ClickButton(Autoproduktion, QStringLiteral("Ok"));
+        QVERIFY(Spielschirm2->isVisible());
+    }
+
+    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QCOMPARE(Punktestand, 4200);
+    QCOMPARE(Autoproduktion->Accepted, firstVerdict);
+    QCOMPARE(ScreenGame::PixelColour(Autoproduktion->Image4, 200, 300), judged);
+    QCOMPARE(blech->Rgb, plain);
+}
+
+void ProductionTest::vegeLeavesWithoutHighscore() {
+    // "Vége" closes the sound, drops panel and history, and writes no highscore record.
+    QTemporaryDir temp;
+    const QByteArray oldTemp = qgetenv("TEMP");
+    qputenv("TEMP", temp.path().toLocal8Bit());
+    produce({{0, 40}, {12, 60}});
+    ScreenGame::ProductionDose(12, 3700);
+    ClickButton(Spielschirm2, QStringLiteral("Ende"));
+
+    QVERIFY(!Spielschirm2->isVisible());
+    QVERIFY(!Spielschirm->Blech);
+    QVERIFY(!Spielschirm->Historie);
+    QVERIFY(Spielschirm2->Rezept->isHidden());
+    QVERIFY(Spielschirm2->AnzeigeHistorie->isHidden());
+    QCOMPARE(FakeMediaLog::Calls().last(), QStringLiteral("Spielschirm2.MediaPlayer2:Close"));
+    QCOMPARE(Punktestand, 900);
+    QVERIFY(QDir(temp.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+    QVERIFY(!QFile::exists(temp.path() + QStringLiteral("\\Pigmentra.hsc")));
+    qputenv("TEMP", oldTemp);
+}
+
+void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
+    // A selected base colour above 5000 units gets the vessel's 12000 as maximum; others keep 5000.
+    QCOMPARE(ProductionTrackBarMax(5000.0), 5000);
+    QCOMPARE(ProductionTrackBarMax(5000.5), 12000);
+
+    // 100 % of "712": 10000 units, under-dosed to 6000.
+    produce({{0, 100}});
+    QCOMPARE(ScreenGame::Farbe(0)->Amount, 6000.0);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
+
+    ScreenGame::SelectSwatch(0);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 12000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 6000);
+    QTest::keyClick(Spielschirm2->AutoScrollBar, Qt::Key_Return);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 12000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 6000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 6000);
+
+    // The main component can be raised back beyond 5000.
+    Spielschirm2->AutoScrollBar->SetPosition(8000);
+    QTest::keyClick(Spielschirm2->AutoScrollBar, Qt::Key_Return);
+    QCOMPARE(ScreenGame::Farbe(0)->Amount, 8000.0);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 8000);
+
+    // Another colour doses on the usual 0..5000.
+    ScreenGame::SelectSwatch(4);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
+    ScreenGame::ProductionDose(4, 100);
+    QCOMPARE(ScreenGame::Farbe(4)->Amount, 100.0);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 100);
+    QCOMPARE(Punktestand, 100 + 3 * 700);
+}
+
+QTEST_MAIN(ProductionTest)
+#include "tst_production.moc"
