@@ -1,11 +1,108 @@
 #include "dialogs/Autoproduktion1.h"
 
+#include "colour/Mischregal1.h"
+#include "colour/Tonvorlage1.h"
+#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Highscore1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "screens/Spielschirm21.h"
+#include "shell/Konfiguration1.h"
+
 TAutoproduktion* Autoproduktion = nullptr;
 
-TAutoproduktion::TAutoproduktion() : TForm(QStringLiteral("Autoproduktion"), QStringLiteral("Autoproduktion"), 808, 601) {
+namespace {
+const QString CarPainting = QStringLiteral("PigmentraAutoproduktion.bmp");
+}
+
+TAutoproduktion::TAutoproduktion()
+    : TForm(QStringLiteral("Autoproduktion"), QStringLiteral("Autoproduktion"), 808, 601) {
     Autoproduktion = this;
+
+    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 0, 801, 345);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBannerProduktion.png"));
+    // The car painting lies on the form behind the panel, which hides its
+    // lower part; the panel holds a second copy whose lower part continues it.
+    Image1 = new TTransparentPicture(this, QStringLiteral("Image1"), 351, 117, 534, 407);
+    LoadArtwork(Image1, CarPainting);
+    Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 798, 45);
+    LoadArtwork(Image3, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -1, 300, 816, 255, false);
+    Image4 = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 351, -184, 479, 407);
+    LoadArtwork(Image4, CarPainting);
+
+    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Qualitätssicherung Lackiererei:"), 24, 29, 290,
+                       24, 21);
+    Autoakzeptiert = MakeLabel(Panel1, QStringLiteral("Autoakzeptiert"), QStringLiteral("Batch akzeptiert"), 23, 54, 184,
+                               29, 24, true);
+    AutoNichtakzeptiert = MakeLabel(Panel1, QStringLiteral("AutoNichtakzeptiert"),
+                                    QStringLiteral("Batch nicht akzeptiert"), 24, 53, 339, 41, 24, true);
+    Ablehnung = MakeLabel(Panel1, QStringLiteral("Ablehnung"),
+                          QStringLiteral("Die Qualität der entspricht nicht unseren Qualitätsanforderungen. Sie müssen "
+                                         "weitertönen, wenn Sie den Farbton nicht an den Wettbewerb verlieren wollen."),
+                          24, 94, 307, 110, 19);
+    Ablehnung->setWordWrap(true);
+    Ablehnung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 25, 214, 155, 22, 19);
+    GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 187, 214, 107, 22, 19);
+    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), 728, 200);
+    SetDefaultButton(Ok);
+    ConnectClicked(Ok, [this] { OkClick(); });
+
+    MediaPlayer = CreateMediaPlayer(QStringLiteral("Autoproduktion.MediaPlayer"));
     Centre();
 }
 
-// Scaffolding until the verdict is built.
-void TAutoproduktion::ShowVerdict(TTonvorlage*, TChargenblech*) { ShowForm(); }
+TAutoproduktion::~TAutoproduktion() = default;
+
+// Body and spray cones take the batch colour, the floor stripe the target's.
+// Both copies keep their colours until the next verdict paints over them.
+void TAutoproduktion::PaintCar(QColor batch, QColor target) {
+    Image4->FloodFill(200, 300, batch);
+    Image1->FloodFill(230, 170, batch);
+    Image4->FloodFill(100, 330, target);
+    const QRgb spray = Image1->Pixel(300, 275);
+    for (int x = 100; x <= 399; ++x) {
+        for (int y = 100; y <= 399; ++y) {
+            if (Image1->Pixel(x, y) == spray)
+                Image1->SetPixel(x, y, batch);
+            if (Image4->Pixel(x, y) == spray)
+                Image4->SetPixel(x, y, batch);
+        }
+    }
+}
+
+void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
+    if (!target || !panel || !Konfiguration)
+        return;
+    Punktestand += 2000;
+    SetGrowingText(GesamtKosten, PointsText(Punktestand), 107);
+    PaintCar(ToQColor(panel->Colour), ToQColor(target->Colour));
+
+    // A difference exactly at the tolerance passes.
+    Accepted = !(panel->Lab.DeltaE > Konfiguration->ChargenToleranz);
+    Autoakzeptiert->setVisible(Accepted);
+    AutoNichtakzeptiert->setVisible(!Accepted);
+    Ablehnung->setVisible(!Accepted);
+    if (SoundOn())
+        MediaPlayer->SetFileName(Accepted ? QStringLiteral("PigmentraOK.wav") : QStringLiteral("PigmentraNIO.wav"));
+    // The total entered includes this delivery.
+    if (Accepted && HighScore)
+        HighScore->AddEntry(QStringLiteral("Pigmentra.hsc"), Spielername, Punktestand);
+    if (SoundOn()) {
+        MediaPlayer->Open();
+        MediaPlayer->Play();
+    }
+    ShowForm();
+}
+
+void TAutoproduktion::OkClick() {
+    if (SoundOn())
+        MediaPlayer->Close();
+    if (Accepted) {
+        if (Spielschirm2)
+            Spielschirm2->Close();
+        Close();
+    }
+    Close();
+}

@@ -1,11 +1,115 @@
 #include "dialogs/Farbenpruefung1.h"
 
+#include "colour/Mischregal1.h"
+#include "colour/Tonvorlage1.h"
+#include "dialogs/Dialoghilfen1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "screens/Spielschirm1.h"
+#include "shell/Konfiguration1.h"
+
 TFarbenpruefung* Farbenpruefung = nullptr;
 
-TFarbenpruefung::TFarbenpruefung() : TForm(QStringLiteral("Farbenpruefung"), QStringLiteral("Farbenüberprüfung"), 808, 601) {
+TFarbenpruefung::TFarbenpruefung()
+    : TForm(QStringLiteral("Farbenpruefung"), QStringLiteral("Farbenüberprüfung"), 808, 601) {
     Farbenpruefung = this;
+
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 48);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
+
+    // The surround starts in the panel's own grey.
+    GroupBox1 = new TColourBox(Panel1, QStringLiteral("GroupBox1"), 38, 4, 517, 227);
+    TVBild = new TPicture(GroupBox1, QStringLiteral("TVBild"), 23, 37, 206, 158);
+    NFBild = new TPicture(GroupBox1, QStringLiteral("NFBild"), 228, 37, 206, 158);
+    Label1 = MakeLabel(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Színminta"), 64, 198, 89, 20, 16, true);
+    Label2 = MakeLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Chargenblech"), 277, 198, 112, 20, 16, true);
+
+    GroupBox8 = new TColourBox(Panel1, QStringLiteral("GroupBox8"), 38, 3, 517, 27);
+    StaticText5 = MakeTitleStrip(GroupBox8, QStringLiteral("StaticText5"), QStringLiteral(" Farbton"), 2, 7, 513, 18);
+
+    Zwischenraum = MakeButton(Panel1, QStringLiteral("Zwischenraum"), QStringLiteral("Zwischenraum"), 627, 160);
+    Zwischenraum->setFont(ArialFont(11));  // the long caption fits the button only in a small font
+    Umfeld = MakeButton(Panel1, QStringLiteral("Umfeld"), QStringLiteral("Umfeld"), 719, 160);
+    Button2 = MakeButton(Panel1, QStringLiteral("Button2"), QStringLiteral("Wechseln"), 628, 200);
+    Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Játék"), 720, 200);
+    SetDefaultButton(Button1);
+
+    ConnectClicked(Zwischenraum, [this] { ZwischenraumClick(); });
+    ConnectClicked(Umfeld, [this] { UmfeldClick(); });
+    ConnectClicked(Button2, [this] { Button2Click(); });
+    ConnectClicked(Button1, [this] { Button1Click(); });
+
+    SavedColour = palette().color(QPalette::Window);
     Centre();
 }
 
-// Scaffolding until the colour check is built.
-void TFarbenpruefung::ShowCheck(TTonvorlage*, TChargenblech*) { ShowForm(); }
+void TFarbenpruefung::ShowCheck(TTonvorlage* target, TChargenblech* panel) {
+    if (!target || !panel)
+        return;
+    target_ = target;
+    panel_ = panel;
+    Swapped = 0;
+    Gap = 0;
+    Surround = 0;
+    SavedColour = palette().color(QPalette::Window);
+    // The surround keeps whatever colour it was left with.
+    Punktestand += 200;
+    PaintSamples();
+}
+
+// The test panel belongs to the game in the laboratory; once that game is
+// over the panel is gone, and the check, still open, must not read it.
+TChargenblech* TFarbenpruefung::LivePanel() const {
+    if (!panel_ || !Spielschirm || Spielschirm->Blech.get() != panel_)
+        return nullptr;
+    return panel_;
+}
+
+void TFarbenpruefung::PaintSamples() {
+    TChargenblech* panel = LivePanel();
+    if (!target_ || !panel) {
+        Close();
+        return;
+    }
+    QColor left = ToQColor(target_->Colour);
+    QColor right = ToQColor(panel->Colour);
+    QString leftName = target_->Name;
+    QString rightName = panel->Name;
+    if (Swapped == 1) {
+        std::swap(left, right);
+        std::swap(leftName, rightName);
+    }
+    SetGrowingText(Label1, leftName, 89);
+    SetGrowingText(Label2, rightName, 112);
+    TVBild->FillClip(left);
+    NFBild->move(TVBild->x() + TVBild->width() + Gap, NFBild->y());
+    NFBild->FillClip(right);
+    ShowForm();
+}
+
+void TFarbenpruefung::ZwischenraumClick() {
+    Gap = Gap == 0 ? 50 : 0;
+    PaintSamples();
+}
+
+void TFarbenpruefung::Button2Click() {
+    Swapped = 1 - Swapped;
+    PaintSamples();
+}
+
+void TFarbenpruefung::UmfeldClick() {
+    Surround = 1 - Surround;
+    if (Surround == 1) {
+        const int red = Zufallszahl(255);
+        const int green = Zufallszahl(255);
+        const int blue = Zufallszahl(255);
+        GroupBox1->SetColour(QColor(red, green, blue));
+    } else {
+        GroupBox1->SetColour(SavedColour);
+    }
+}
+
+void TFarbenpruefung::Button1Click() { Close(); }

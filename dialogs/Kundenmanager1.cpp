@@ -1,8 +1,60 @@
 #include "dialogs/Kundenmanager1.h"
 
+#include "dialogs/Dialoghilfen1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "shell/Konfiguration1.h"
+
 TKundenmanager* Kundenmanager = nullptr;
 
 TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStringLiteral("Kundenmanager"), 813, 601) {
     Kundenmanager = this;
+
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
+    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Manager:"), 40, 16, 196, 29, 24, true);
+    Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Muszály sietni egy kicsit!"), 40, 49, 320, 32,
+                       27, true);
+    Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),
+                       QStringLiteral("A fõnök állandóan a megfelelõ színösszetételrõl faggat:. Miért tart ilyen "
+                                      "sokáig a szín kikeverése?"),
+                       42, 106, 262, 88, 19);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The clip is shown here, scaled to the whole panel.
+    Display = new TColourBox(Panel1, QStringLiteral("Display"), 392, 9, 215, 234, false);
+    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), 720, 200);
+    SetDefaultButton(Ok);
+    ConnectClicked(Ok, [this] { OkClick(); });
+
+    KundenmanagerFigur = CreateMediaPlayer(QStringLiteral("Kundenmanager.KundenmanagerFigur"));
+    MediaPlayer = CreateMediaPlayer(QStringLiteral("Kundenmanager.MediaPlayer"));
+    OnShow = [this] { FormShow(); };
     Centre();
+}
+
+TKundenmanager::~TKundenmanager() = default;
+
+void TKundenmanager::FormShow() {
+    Punktestand += 500;
+    // The clip plays whether sound is on or not; only the voice obeys the switch.
+    KundenmanagerFigur->SetFileName(QStringLiteral("PigmentraFaust.avi"));
+    KundenmanagerFigur->Open();
+    KundenmanagerFigur->SetDisplay(Display);
+    KundenmanagerFigur->Play();
+    if (SoundOn()) {
+        MediaPlayer->SetFileName(QStringLiteral("PigmentraKundenmanager.wav"));
+        MediaPlayer->Open();
+        MediaPlayer->Play();
+    }
+}
+
+void TKundenmanager::OkClick() {
+    KundenmanagerFigur->Close();
+    if (SoundOn())
+        MediaPlayer->Close();
+    Close();
 }

@@ -1,12 +1,53 @@
 #include "dialogs/Maxbasisfarben1.h"
 
+#include "dialogs/Dialoghilfen1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "shell/Konfiguration1.h"
+
 TMaxBasisfarben* MaxBasisfarben = nullptr;
 
-TMaxBasisfarben::TMaxBasisfarben() : TForm(QStringLiteral("MaxBasisfarben"), QStringLiteral("Maximale Anzahl Basisfarben"), 812, 601, true) {
+TMaxBasisfarben::TMaxBasisfarben()
+    : TForm(QStringLiteral("MaxBasisfarben"), QStringLiteral("Maximale Anzahl Basisfarben"), 812, 601, true) {
     MaxBasisfarben = this;
     SetOuterSize(QSize(820, 632));
+
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 556, 810, 45);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
+    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16, 384,
+                       29, 24, true);
+    Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Maximale Anzahl Basisfarben"), 40, 49, 386, 32,
+                       27, true);
+    Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),
+                       QStringLiteral("Die maximale Anzahl Basisfarben pro Rezept ist erreicht. Sie können nur "
+                                      "zusätzliche Basisfarben einfügen, wenn Sie andere herausnehmen"),
+                       42, 106, 368, 88, 19);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), 720, 200);
+    SetDefaultButton(Ok);
+    ConnectClicked(Ok, [this] { OkClick(); });
+
+    MediaPlayer = CreateMediaPlayer(QStringLiteral("MaxBasisfarben.MediaPlayer"));
     Centre();
 }
 
-// Scaffolding until the notice is built.
-void TMaxBasisfarben::ShowNotice() { ShowForm(); }
+TMaxBasisfarben::~TMaxBasisfarben() = default;
+
+void TMaxBasisfarben::ShowNotice() {
+    if (SoundOn()) {
+        MediaPlayer->SetFileName(QStringLiteral("PigmentraMaxBasisfarben.wav"));
+        MediaPlayer->Open();
+        MediaPlayer->Play();
+    }
+    ShowForm();
+}
+
+void TMaxBasisfarben::OkClick() {
+    if (SoundOn())
+        MediaPlayer->Close();
+    Close();
+}

@@ -1,11 +1,44 @@
 #include "dialogs/Neuebasisfarben1.h"
 
+#include "dialogs/Dialoghilfen1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "shell/Konfiguration1.h"
+
 TNeueBasisfarben* NeueBasisfarben = nullptr;
 
-TNeueBasisfarben::TNeueBasisfarben() : TForm(QStringLiteral("NeueBasisfarben"), QStringLiteral("NeueBasisfarben"), 808, 601) {
+TNeueBasisfarben::TNeueBasisfarben()
+    : TForm(QStringLiteral("NeueBasisfarben"), QStringLiteral("NeueBasisfarben"), 808, 601) {
     NeueBasisfarben = this;
+
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 48);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -8, 300, 816, 255, false);
+    Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 1, 1, 814, 253);
+    LoadArtwork(Image3, QStringLiteral("PigmentraNeueBasisfarben.bmp"));
+    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), 720, 200);
+    SetDefaultButton(Ok);
+    ConnectClicked(Ok, [this] { OkClick(); });
+
+    MediaPlayer = CreateMediaPlayer(QStringLiteral("NeueBasisfarben.MediaPlayer"));
     Centre();
 }
 
-// Scaffolding until the notice is built.
-void TNeueBasisfarben::ShowNotice() { ShowModal(); }
+TNeueBasisfarben::~TNeueBasisfarben() = default;
+
+void TNeueBasisfarben::ShowNotice() {
+    if (SoundOn()) {
+        MediaPlayer->SetFileName(QStringLiteral("PigmentraNeueBasisfarben.wav"));
+        MediaPlayer->Open();
+        MediaPlayer->Play();
+    }
+    ShowModal();
+}
+
+void TNeueBasisfarben::OkClick() {
+    if (SoundOn())
+        MediaPlayer->Close();
+    Close();
+}

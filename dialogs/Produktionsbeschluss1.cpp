@@ -1,11 +1,69 @@
 #include "dialogs/Produktionsbeschluss1.h"
 
+#include "colour/Mischregal1.h"
+#include "dialogs/Dialoghilfen1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "screens/Spielschirm1.h"
+#include "screens/Spielschirm21.h"
+#include "shell/Konfiguration1.h"
+
 TProduktionsbeschluss* Produktionsbeschluss = nullptr;
 
-TProduktionsbeschluss::TProduktionsbeschluss() : TForm(QStringLiteral("Produktionsbeschluss"), QStringLiteral("Produktionsbeschluss"), 808, 601) {
+TProduktionsbeschluss::TProduktionsbeschluss()
+    : TForm(QStringLiteral("Produktionsbeschluss"), QStringLiteral("Produktionsbeschluss"), 808, 601) {
     Produktionsbeschluss = this;
+
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBannerLabor.png"));
+    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 45);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
+
+    // The accepted picture stands in the dialog until the first decision.
+    Bildionio = new TPicture(Panel1, QStringLiteral("Bildionio"), 0, 0, 816, 255);
+    LoadArtwork(Bildionio, QStringLiteral("PigmentraRezeptok.bmp"));
+    Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 33, 214, 155, 22, 19);
+    GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 195, 214, 107, 22, 19);
+    Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), 720, 200);
+    SetDefaultButton(Button1);
+    ConnectClicked(Button1, [this] { Button1Click(); });
+
+    MediaPlayer = CreateMediaPlayer(QStringLiteral("Produktionsbeschluss.MediaPlayer"));
     Centre();
 }
 
-// Scaffolding until the production decision is built.
-void TProduktionsbeschluss::ShowDecision(TChargenblech*) { ShowForm(); }
+TProduktionsbeschluss::~TProduktionsbeschluss() = default;
+
+void TProduktionsbeschluss::ShowDecision(TChargenblech* panel) {
+    if (!panel || !Konfiguration)
+        return;
+    Punktestand += 1000;
+    SetGrowingText(GesamtKosten, PointsText(Punktestand), 107);
+    // A difference exactly at the tolerance passes.
+    const bool accepted = !(panel->Lab.DeltaE > Konfiguration->RezeptToleranz);
+    // A missing picture ends the decision here: the points stay charged and
+    // the dialog stays hidden.
+    Bildionio->LoadFromFile(accepted ? QStringLiteral("PigmentraRezeptok.bmp") : QStringLiteral("PigmentraRezeptnio.bmp"));
+    RecipeAccepted = accepted;
+    if (SoundOn()) {
+        MediaPlayer->SetFileName(accepted ? QStringLiteral("PigmentraRezeptOK.wav")
+                                          : QStringLiteral("PigmentraRezeptNIO.wav"));
+        MediaPlayer->Open();
+        MediaPlayer->Play();
+    }
+    ShowForm();
+}
+
+void TProduktionsbeschluss::Button1Click() {
+    if (SoundOn())
+        MediaPlayer->Close();
+    Close();
+    // Production begins from the laboratory. A decision left open after the
+    // player quit the laboratory (its test panel is gone) only closes.
+    if (RecipeAccepted && Spielschirm && Spielschirm->isVisible() && Spielschirm->Blech) {
+        Konfiguration->Produktionsphase = 1;
+        if (Spielschirm2)
+            Spielschirm2->ProduktionStarten();
+    }
+}

@@ -1,11 +1,64 @@
 #include "dialogs/Ueberlauf1.h"
 
+#include "dialogs/Dialoghilfen1.h"
+#include "platform/Controls.h"
+#include "platform/Toolkit.h"
+#include "screens/Spielschirm21.h"
+#include "shell/Konfiguration1.h"
+
 TUeberlauf* Ueberlauf = nullptr;
 
 TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ueberlauf"), 808, 601) {
     Ueberlauf = this;
+
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBannerProduktion.png"));
+    Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
+    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
+    // The puddle's white surroundings let the panel show through; the
+    // picture is scaled into its place.
+    auto* puddle = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 138, 67, 569, 185);
+    puddle->Stretch = true;
+    Image4 = puddle;
+    LoadArtwork(Image4, QStringLiteral("PigmentraPfuetze.bmp"));
+    Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 672, 8, 121, 145);
+    LoadArtwork(Image3, QStringLiteral("PigmentraFass.bmp"));
+
+    // The texts stay readable over the puddle.
+    Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Der Chargenbehälter ist übergelaufen"), 30, 19,
+                       429, 29, 24, true);
+    Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),
+                       QStringLiteral("Ihre Tönzugaben haben zu einem Überlauf des Chargenbehälters geführt. Sie "
+                                      "müssen einen Teil Ihres Batches herausnehmen und entsorgen (Ár : 5000 pont)"),
+                       31, 63, 399, 88, 19);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Not the default button: Enter does not confirm this notice.
+    Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), 720, 200);
+    ConnectClicked(Button1, [this] { Button1Click(); });
+
+    MediaPlayer = CreateMediaPlayer(QStringLiteral("Ueberlauf.MediaPlayer"));
     Centre();
 }
 
-// Scaffolding until the notice is built.
-void TUeberlauf::ShowNotice() { ShowForm(); }
+TUeberlauf::~TUeberlauf() = default;
+
+void TUeberlauf::ShowNotice() {
+    if (SoundOn()) {
+        MediaPlayer->SetFileName(QStringLiteral("PigmentraUeberlauf.wav"));
+        MediaPlayer->Open();
+        MediaPlayer->Play();
+    }
+    ShowForm();
+}
+
+void TUeberlauf::Button1Click() {
+    Punktestand += 5000;
+    if (Spielschirm2 && Spielschirm2->Punkte)
+        Spielschirm2->Punkte->setText(PointsText(Punktestand));
+    if (SoundOn())
+        MediaPlayer->Close();
+    Close();
+}

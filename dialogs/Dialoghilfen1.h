@@ -1,0 +1,30 @@
+#pragma once
+// Helpers shared by the verdict and notice dialogs: artwork that only
+// decorates (a missing file leaves the place empty), labels that grow with
+// their text, and a picture that lets what lies behind it show through its
+// background colour.
+#include "platform/Picture.h"
+
+class QLabel;
+
+// Loads a banner, strip or design-time picture when the file is there; the
+// dialogs work without it.
+void LoadArtwork(TPicture* picture, const QString& fileName);
+
+// Sets a label's text and widens it to the right when the text needs more
+// than the label's laid-out width; it never shrinks below that width.
+void SetGrowingText(QLabel* label, const QString& text, int layoutWidth);
+
+// A transparent picture: every pixel of the colour of the bottom-left pixel
+// is left out when painting, so the form or panel behind it shows. With
+// Stretch the picture is scaled to the control, otherwise it is shown
+// unscaled from the top-left corner. Pixels, fills and flood fills work on
+// the picture itself, as with any TPicture.
+class TTransparentPicture : public TPicture {
+public:
+    using TPicture::TPicture;
+    bool Stretch = false;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
