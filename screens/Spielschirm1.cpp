@@ -21,7 +21,13 @@ TSpielschirm::TSpielschirm()
     : TForm(QStringLiteral("Spielschirm"), QStringLiteral("Ausarbeitung von neuen Farbtönen"), 808, 601) {
     Spielschirm = this;
     buildLayout();
-    OnActivate = [this] { AutoScrollBar1Change(); };
+    // Coming back to the laboratory doses again. A late activation that
+    // reaches the screen after it was closed (production running, game over)
+    // must not dose with the production screen's track bar.
+    OnActivate = [this] {
+        if (isVisible())
+            AutoScrollBar1Change();
+    };
     Centre();
 }
 

@@ -12,6 +12,7 @@
 #include "colour/Tonvorlage1.h"
 #include "platform/Controls.h"
 #include "platform/Picture.h"
+#include "screens/Dosierschritt.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
 #include "shell/Konfiguration1.h"

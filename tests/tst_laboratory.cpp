@@ -31,6 +31,8 @@ private slots:
     void handingInAlwaysCostsAThousand();
     void driftNoticeHoldsTheDosingStepThenDriftedColoursMix();
     void visszaEndsTheModalRunAndDropsTheGame();
+    void leavingClosesTheDialogsThatHoldThePanel();
+    void closedLaboratoryIgnoresALateActivation();
 };
 
 void LaboratoryTest::pauseIsTenMillisecondsPerUnitCappedAtHalfASecond() {
@@ -306,6 +308,42 @@ void LaboratoryTest::visszaEndsTheModalRunAndDropsTheGame() {
     Spielschirm->AutoScrollBar1Change();
     Spielschirm->BossKey();
     QCOMPARE(Punktestand, 100);
+}
+
+void LaboratoryTest::leavingClosesTheDialogsThatHoldThePanel() {
+    // "Vissza" destroys the panel, so the colour check and the decision showing it close too.
+    game.StartLab();
+    ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage);
+    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    QVERIFY(Farbenpruefung->isVisible());
+    QVERIFY(Produktionsbeschluss->isVisible());
+    ClickButton(Spielschirm, QStringLiteral("Ende"));
+    QVERIFY(!Farbenpruefung->isVisible());
+    QVERIFY(!Produktionsbeschluss->isVisible());
+
+    // Production cannot start without the game's panel.
+    Spielschirm2->ProduktionStarten();
+    QVERIFY(!Spielschirm2->isVisible());
+    QVERIFY(game.modalForms.isEmpty());
+    QCOMPARE(Punktestand, 1200);
+}
+
+void LaboratoryTest::closedLaboratoryIgnoresALateActivation() {
+    // An activation that reaches the closed laboratory does not dose.
+    game.StartLab();
+    ScreenGame::LabDose(7, 40);
+    Spielschirm->Close();
+    Farbenpruefung->ShowForm();
+    QVERIFY(QTest::qWaitForWindowActive(Farbenpruefung));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(Spielschirm, &activate);
+    QCOMPARE(Punktestand, 100);
+    QCOMPARE(Spielschirm->Historie->Count, 1);
+
+    // Coming back to the open screen from the check is a dosing step.
+    QApplication::sendEvent(Farbenpruefung, &activate);
+    Spielschirm->ShowForm();
+    QTRY_COMPARE(Punktestand, 200);
 }
 
 QTEST_MAIN(LaboratoryTest)

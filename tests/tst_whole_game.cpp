@@ -1,0 +1,136 @@
+// One whole game through the real forms: start screen, main menu, laboratory,
+// production decision, production, car production verdict, highscore record.
+#include "ScreenGame.h"
+
+#include "dialogs/Autoproduktion1.h"
+#include "dialogs/Highscore1.h"
+#include "dialogs/Produktionsbeschluss1.h"
+#include "shell/Autofarben1.h"
+#include "shell/Autotypen1.h"
+#include "shell/Vernicura1.h"
+#include "shell/Vernicurastart1.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+class WholeGameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void playedGameEndsInAHighscoreRecord();
+};
+
+namespace {
+// The first car colour whose target has its largest component at no more
+// than half the recipe: production can dose it back to its full amount on
+// the track bar's 0..5000. Returns the catalogue index, the main component's
+// shelf index and its full batch amount (share of 10000 units, truncated).
+struct Choice {
+    int car = -1;
+    int main = -1;
+    int fullAmount = 0;
+};
+
+Choice chooseCar() {
+    for (int car = 0; car < int(AutoFarbenListe.size()); ++car) {
+        const TRezeptur* r = AutoFarbenListe[car]->Tonvorlage->Rezeptur.get();
+        double sum = 0.0;
+        double largest = -1.0;
+        int main = -1;
+        for (int k = 0; k < r->Count; ++k) {
+            sum += r->Amounts[k];
+            if (r->Amounts[k] > largest) {
+                largest = r->Amounts[k];
+                main = r->Indices[k];
+            }
+        }
+        if (sum > 0.0 && largest / sum <= 0.5)
+            return {car, main, int(largest / sum * 100.0 * 100.0)};
+    }
+    return {};
+}
+}  // namespace
+
+void WholeGameTest::playedGameEndsInAHighscoreRecord() {
+    // An accepted batch writes "%10d %-100s \r\n" of the name and the total of all costs (150 bytes).
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    const QByteArray oldTemp = qgetenv("TEMP");
+    qputenv("TEMP", temp.path().toLocal8Bit());
+    TestEnvironment env;
+
+    QVERIFY(StartProgram());
+    QVERIFY(VernicuraStart->isVisible());
+    ClickButton(VernicuraStart, QStringLiteral("Ok"));
+    QVERIFY(Vernicura->isVisible());
+
+    const Choice choice = chooseCar();
+    QVERIFY(choice.car >= 0);
+    // Car colour 0 and level 0 are marked from the start; a press on a marked item unmarks it.
+    if (!AutoFarbenListe[choice.car]->Gewaehlt)
+        QTest::mouseClick(AutoFarbenListe[choice.car]->Bild, Qt::LeftButton);
+    QVERIFY(AutoTypenListe[0]->Gewaehlt);
+    auto* name = Vernicura->findChild<QLineEdit*>(QStringLiteral("Spieler1Name"));
+    QVERIFY(name);
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Kovacs Anna"));
+
+    QStringList road;
+    env.onModal = [&](TForm* form) {
+        road << form->objectName();
+        if (form == Spielschirm) {
+            // Laboratory: the target's recipe from the hidden area, then hand it in (1000).
+            QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);
+            ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+            if (!Produktionsbeschluss->RecipeAccepted) {
+                road << QStringLiteral("rejected recipe");
+                Spielschirm->Close();  // ends the run; the road check fails
+                return;
+            }
+            road << QStringLiteral("accepted recipe");
+            ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));  // runs production
+        } else if (form == Spielschirm2) {
+            // Production: the main component back to its full amount (700), then deliver (2000).
+            ScreenGame::ProductionDose(choice.main, choice.fullAmount);
+            road << QString::number(ScreenGame::Farbe(choice.main)->Amount, 'f', 2);
+            ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+            if (!Autoproduktion->Accepted) {
+                road << QStringLiteral("rejected batch");
+                Spielschirm2->Close();
+                return;
+            }
+            road << QStringLiteral("accepted batch");
+            ClickButton(Autoproduktion, QStringLiteral("Ok"));  // ends production
+        } else {
+            ScreenGame::PressDefault(form);
+        }
+    };
+    ClickButton(Vernicura, QStringLiteral("Ok"));  // "Játék": returns when the game is over
+
+    QCOMPARE(road, QStringList({QStringLiteral("Spielschirm"), QStringLiteral("accepted recipe"),
+                                QStringLiteral("Spielschirm2"), QString::number(choice.fullAmount) + ".00",
+                                QStringLiteral("accepted batch")}));
+    QVERIFY(!Spielschirm->isVisible());
+    QVERIFY(!Spielschirm2->isVisible());
+    QVERIFY(!Autoproduktion->isVisible());
+    QVERIFY(Vernicura->isVisible());
+    QVERIFY(Vernicura->isEnabled());
+    QCOMPARE(Konfiguration->Produktionsphase, 1);
+
+    // Costs: hand-in 1000 + one production dose 700 + delivery 2000.
+    QCOMPARE(Punktestand, 3700);
+    QFile file(temp.filePath(QStringLiteral("Pigmentra.hsc")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray record = file.readAll();
+    QCOMPARE(record.size(), 150);
+    QByteArray text = QByteArray("      3700 ") + QByteArray("Kovacs Anna").leftJustified(100, ' ') + " \r\n";
+    QCOMPARE(record.left(114), text);
+    QCOMPARE(record.at(114), '\0');
+
+    DestroyScreens();
+    qputenv("TEMP", oldTemp);
+}
+
+QTEST_MAIN(WholeGameTest)
+#include "tst_whole_game.moc"
