@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include "platform/Toolkit.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -87,7 +89,7 @@ void TTrackBar::SetColour(QColor colour) {
 void TTrackBar::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (OnKeyPress)
-            OnKeyPress(13);
+            Guard([this] { OnKeyPress(13); });
         event->accept();
         return;
     }

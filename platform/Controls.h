@@ -44,7 +44,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 
 // A vertical track bar: settable range, position, page size, tick spacing
 // and background colour. Enter (character 13) goes to OnKeyPress; the arrow
-// and page keys move it as usual.
+// and page keys move it as usual. The handler runs through the guard.
 class TTrackBar : public QSlider {
 public:
     TTrackBar(QWidget* parent, const QString& name, int x, int y, int w, int h);

@@ -73,7 +73,7 @@ void TSpielschirm::buildLayout() {
     AutoScrollBar->SetMax(100);
     AutoScrollBar->setPageStep(1);
     AutoScrollBar->setTickInterval(10);
-    AutoScrollBar->OnKeyPress = [this](int key) { Guard([this, key] { AutoScrollBarKeyPress(key); }); };
+    AutoScrollBar->OnKeyPress = [this](int key) { AutoScrollBarKeyPress(key); };
     AutoScrollBar->hide();
     AuswahlStrahl = MakeArtwork(GroupBox6, QStringLiteral("AuswahlStrahl"), QStringLiteral("PigmentraStrahl.bmp"), 29,
                                 217, 96, 85);

@@ -62,7 +62,7 @@ void TSpielschirm2::buildLayout() {
     AutoScrollBar->SetMax(5000);
     AutoScrollBar->setPageStep(50);
     AutoScrollBar->setTickInterval(500);
-    AutoScrollBar->OnKeyPress = [this](int key) { Guard([this, key] { AutoScrollBarKeyPress(key); }); };
+    AutoScrollBar->OnKeyPress = [this](int key) { AutoScrollBarKeyPress(key); };
     AutoScrollBar->hide();
     AuswahlStrahl = MakeArtwork(Dosierung, QStringLiteral("AuswahlStrahl"), QStringLiteral("PigmentraStrahl.bmp"), 53,
                                 210, 81, 93);
