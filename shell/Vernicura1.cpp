@@ -1,12 +1,286 @@
 #include "shell/Vernicura1.h"
 
+#include "colour/Chargenschwankungen1.h"
+#include "colour/Lab1.h"
+#include "colour/Mischregal1.h"
+#include "colour/Tonvorlage1.h"
+#include "dialogs/Highscore1.h"
+#include "platform/Clock.h"
+#include "platform/Controls.h"
+#include "platform/Picture.h"
+#include "platform/Rtf.h"
+#include "platform/Toolkit.h"
+#include "screens/Spielschirm1.h"
+#include "shell/Autofarben1.h"
+#include "shell/Autotypen1.h"
+#include "shell/Hardware1.h"
+#include "shell/Konfiguration1.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+
 TVernicura* Vernicura = nullptr;
+
+namespace {
+// Header and footer artwork only decorate: a missing or broken file leaves
+// the picture empty and the game goes on.
+void LoadArtwork(TPicture* picture, const QString& fileName) {
+    if (!QFileInfo::exists(fileName))
+        return;
+    try {
+        picture->LoadFromFile(fileName);
+    } catch (const ToolkitError&) {
+    }
+}
+
+// A small group box whose caption is a title strip at (2, 7).
+TColourBox* TitleBox(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h) {
+    auto* box = new TColourBox(parent, name, x, y, w, h);
+    MakeTitleStrip(box, name + QStringLiteral("Titel"), caption, 2, 7, w - 4);
+    return box;
+}
+
+const QString NoSelectionMessage = QStringLiteral("Eine Autofarbe und ein Schwierigkeitslevel müssen ausgewählt werden");
+}  // namespace
 
 TVernicura::TVernicura() : TForm(QStringLiteral("Vernicura"), QStringLiteral("Vernicura Demonstration"), 808, 601) {
     Vernicura = this;
+    BuildLayout();
     Centre();
+    // A half-built form is never destroyed through its destructor: whatever
+    // game object exists when a picture is missing is freed here.
+    try {
+        CreateGameObjects();
+    } catch (...) {
+        FreeGameObjects();
+        throw;
+    }
 }
 
-// Scaffolding until the main menu is built.
-void TVernicura::ClearCarMarks() {}
-void TVernicura::ClearLevelMarks() {}
+TVernicura::~TVernicura() { FreeGameObjects(); }
+
+void TVernicura::BuildLayout() {
+    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
+    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 816, 48);
+    LoadArtwork(Image3, QStringLiteral("PigmentraBottomBar.png"));
+    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
+
+    // The rules, hidden until "Szabály" is pressed.
+    TextAnleitung = new TColourBox(Panel1, QStringLiteral("TextAnleitung"), 7, 23, 239, 203);
+    InhaltAnleitung = new QTextEdit(TextAnleitung);
+    InhaltAnleitung->setObjectName(QStringLiteral("InhaltAnleitung"));
+    InhaltAnleitung->setGeometry(9, 14, 223, 176);
+    InhaltAnleitung->setReadOnly(true);
+    InhaltAnleitung->setFrameShape(QFrame::NoFrame);
+    InhaltAnleitung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    InhaltAnleitung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette rulesPalette = InhaltAnleitung->palette();
+    rulesPalette.setColor(QPalette::Base, ToQColor(clBtnFace));
+    InhaltAnleitung->setPalette(rulesPalette);
+    TitelAnleitung = TitleBox(Panel1, QStringLiteral("TitelAnleitung"), QStringLiteral(" Spielanleitung"), 7, 5, 239, 28);
+    TextAnleitung->hide();
+    TitelAnleitung->hide();
+
+    // The car colour catalogue: three cars to a row in a box scrolled
+    // vertically.
+    AuswahlFarben = new TColourBox(Panel1, QStringLiteral("AuswahlFarben"), 255, 16, 236, 144);
+    QFont bold = AuswahlFarben->font();
+    bold.setBold(true);
+    AuswahlFarben->setFont(bold);
+    AutofarbenAuswahl = new QScrollArea(AuswahlFarben);
+    AutofarbenAuswahl->setObjectName(QStringLiteral("AutofarbenAuswahl"));
+    AutofarbenAuswahl->setGeometry(7, 24, 220, 109);
+    AutofarbenAuswahl->setFrameShape(QFrame::NoFrame);
+    AutofarbenAuswahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AutofarbenAuswahl->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    AutofarbenAuswahl->setWidgetResizable(false);
+    carCells_ = new QWidget;
+    carCells_->setObjectName(QStringLiteral("AutofarbenAuswahlInhalt"));
+    AutofarbenAuswahl->setWidget(carCells_);
+    GroupBox1 = TitleBox(Panel1, QStringLiteral("GroupBox1"), QStringLiteral(" Válassza ki az autójának színét!"), 255,
+                         5, 236, 28);
+
+    AuswahlTypen = new TColourBox(Panel1, QStringLiteral("AuswahlTypen"), 499, 22, 295, 138);
+    AuswahlTypen->setFont(bold);
+    GroupBox2 = TitleBox(Panel1, QStringLiteral("GroupBox2"), QStringLiteral(" Nehézségi szint"), 499, 5, 295, 28);
+
+    GroupBox4 = new TColourBox(Panel1, QStringLiteral("GroupBox4"), 255, 171, 237, 55);
+    Spieler1Name = new QLineEdit(QStringLiteral("Spieler 1"), GroupBox4);
+    Spieler1Name->setObjectName(QStringLiteral("Spieler1Name"));
+    Spieler1Name->setGeometry(7, 25, 225, 24);
+    Spieler1Name->setMaxLength(20);
+    // The name has the focus when the menu opens, so Enter starts the game.
+    Spieler1Name->setFocus();
+    GroupBox3 = TitleBox(Panel1, QStringLiteral("GroupBox3"), QStringLiteral(" Adja meg a nevét!"), 255, 161, 237, 27);
+
+    Anleitung = MakeButton(Panel1, QStringLiteral("Anleitung"), QStringLiteral("Szabály"), 561, 168);
+    BHighScore = MakeButton(Panel1, QStringLiteral("BHighScore"), QStringLiteral("Csúcsok"), 640, 168);
+    // The sound switch writes its caption when it is created.
+    Ton = MakeButton(Panel1, QStringLiteral("Ton"), QString(), 720, 168);
+    Ende = MakeButton(Panel1, QStringLiteral("Ende"), QStringLiteral("Vége"), 641, 200);
+    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), 720, 200);
+    SetDefaultButton(Ok);
+
+    Logo = new TColourBox(Panel1, QStringLiteral("Logo"), 7, 226, 788, 25, false);
+    Logo->SetColour(TitleStripColour());
+    QLabel* credit = MakeTitleStrip(Logo, QStringLiteral("LogoText"),
+                                    QStringLiteral(" Pigmentra – Spielidee, Programm und Grafik: das Pigmentra-Team"), 0,
+                                    3, 788, 19);
+    credit->setFont(ArialFont(12));
+    Logo->hide();
+
+    ConnectClicked(Anleitung, [this] { AnleitungClick(); });
+    ConnectClicked(BHighScore, [this] { BHighScoreClick(); });
+    ConnectClicked(Ton, [this] { TonClick(); });
+    ConnectClicked(Ende, [this] { EndeClick(); });
+    ConnectClicked(Ok, [this] { OkClick(); });
+}
+
+void TVernicura::CreateGameObjects() {
+    Startzeit = Clock().LocalTimeOfDay();
+    Konfiguration = new TKonfiguration();
+    Hardware = new THardware();
+    Chargenschwankungen = new TChargenschwankungen(Startzeit);
+    Mischregal = new TMischregal();
+
+    // Each car colour draws its shade here, in catalogue order.
+    const int cars = Konfiguration->AnzahlAutofarben;
+    AutoFarbenListe.reserve(cars);
+    for (int k = 0; k < cars; ++k)
+        AutoFarbenListe.push_back(new TAutoFarben(k / 3, k % 3, Mischregal, carCells_));
+    carCells_->resize(3 * TAutoFarben::CellWidth, (cars + 2) / 3 * TAutoFarben::CellHeight);
+
+    // Levels go left to right while 70 × column + 10 fits the box's width.
+    const int levels = Konfiguration->AnzahlLevel;
+    AutoTypenListe.reserve(levels);
+    int column = -1;
+    int row = 0;
+    for (int i = 0; i < levels; ++i) {
+        if (70 * column + 10 <= AuswahlTypen->width()) {
+            ++column;
+        } else {
+            ++row;
+            column = 0;
+        }
+        AutoTypenListe.push_back(new TAutoTypen(i, row, AuswahlTypen, column));
+    }
+
+    if (!AutoTypenListe.empty())
+        AutoTypenListe[0]->Gewaehlt = true;
+    if (!AutoFarbenListe.empty()) {
+        AutoFarbenListe[0]->Gewaehlt = true;
+        AutoFarbenListe[0]->PaintMark();
+    }
+    if (!AutoTypenListe.empty())
+        AutoTypenListe[0]->PaintMark();
+    AktuelleTonvorlage = AutoFarbenListe.empty() ? nullptr : AutoFarbenListe[0]->Tonvorlage.get();
+}
+
+void TVernicura::FreeGameObjects() {
+    for (TAutoTypen* item : AutoTypenListe)
+        delete item;
+    AutoTypenListe.clear();
+    for (TAutoFarben* item : AutoFarbenListe)
+        delete item;
+    AutoFarbenListe.clear();
+    AktuelleTonvorlage = nullptr;  // it was one of the shades just freed
+    delete Chargenschwankungen;
+    Chargenschwankungen = nullptr;
+    delete Mischregal;
+    Mischregal = nullptr;
+    delete Konfiguration;
+    Konfiguration = nullptr;
+    delete Hardware;
+    Hardware = nullptr;
+}
+
+void TVernicura::OkClick() {
+    Randomize(ClockSeed());
+    Spielername = Spieler1Name->text();
+
+    TAutoFarben* car = nullptr;
+    for (TAutoFarben* item : AutoFarbenListe) {
+        if (item->Gewaehlt) {
+            car = item;
+            break;
+        }
+    }
+    if (!car) {
+        ShowGameMessage(NoSelectionMessage);
+        return;
+    }
+    AktuelleTonvorlage = car->Tonvorlage.get();
+
+    int level = -1;
+    for (int i = 0; i < int(AutoTypenListe.size()); ++i) {
+        if (AutoTypenListe[i]->Gewaehlt) {
+            level = i;
+            break;
+        }
+    }
+    if (level < 0) {
+        ShowGameMessage(NoSelectionMessage);
+        return;
+    }
+    Konfiguration->ApplyLevel(level);
+    Konfiguration->Produktionsphase = 0;
+
+    Punktestand = 0;
+    if (!Spielschirm)
+        return;
+    if (Spielschirm->Punkte)
+        Spielschirm->Punkte->setText(PointsText(Punktestand));
+    // Returns when the game's screens have been closed again.
+    Spielschirm->FormShow();
+}
+
+void TVernicura::EndeClick() { QApplication::quit(); }
+
+void TVernicura::AnleitungClick() {
+    if (!TextAnleitung->isHidden()) {
+        TextAnleitung->hide();
+        TitelAnleitung->hide();
+        Logo->hide();
+        return;
+    }
+    TextAnleitung->show();
+    TitelAnleitung->show();
+    // Read afresh at every opening; a missing file leaves the credit line
+    // hidden.
+    LoadRtfFile(InhaltAnleitung->document(), QStringLiteral("Pigmentra.rtf"));
+    InhaltAnleitung->verticalScrollBar()->setValue(0);
+    Logo->show();
+}
+
+void TVernicura::TonClick() {
+    if (Hardware)
+        Hardware->Toggle();
+}
+
+void TVernicura::BHighScoreClick() {
+    if (HighScore)
+        HighScore->ShowTable(QStringLiteral("Pigmentra.hsc"));
+}
+
+void TVernicura::ClearCarMarks() {
+    for (TAutoFarben* item : AutoFarbenListe) {
+        if (item->Gewaehlt) {
+            item->Gewaehlt = false;
+            item->PaintMark();
+        }
+    }
+}
+
+void TVernicura::ClearLevelMarks() {
+    for (TAutoTypen* item : AutoTypenListe) {
+        if (item->Gewaehlt) {
+            item->Gewaehlt = false;
+            item->PaintMark();
+        }
+    }
+}

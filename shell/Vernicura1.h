@@ -1,17 +1,66 @@
 #pragma once
+// The main menu: car colour and level pickers, the player's name, the rules,
+// the sound switch, the highscore and the start of a game. Its constructor
+// creates the game objects every screen shares, its destructor frees them.
 #include "platform/Form.h"
 
 #include <QPushButton>
 
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QTextEdit;
+class QWidget;
+class TColourBox;
+class TPicture;
+
 class TVernicura : public TForm {
 public:
+    // Raises ToolkitError when a car or level picture is missing; the game
+    // objects made so far are freed again and their globals left empty.
     TVernicura();
+    ~TVernicura() override;
 
+    TPicture* Image1 = nullptr;
+    TPicture* Image3 = nullptr;
+    TColourBox* Panel1 = nullptr;
+    TColourBox* TitelAnleitung = nullptr;
+    TColourBox* TextAnleitung = nullptr;
+    QTextEdit* InhaltAnleitung = nullptr;
+    TColourBox* GroupBox1 = nullptr;
+    TColourBox* AuswahlFarben = nullptr;
+    QScrollArea* AutofarbenAuswahl = nullptr;
+    TColourBox* GroupBox2 = nullptr;
+    TColourBox* AuswahlTypen = nullptr;
+    TColourBox* GroupBox3 = nullptr;
+    TColourBox* GroupBox4 = nullptr;
+    QLineEdit* Spieler1Name = nullptr;
+    QPushButton* Anleitung = nullptr;
+    QPushButton* BHighScore = nullptr;
     QPushButton* Ton = nullptr;
+    QPushButton* Ende = nullptr;
+    QPushButton* Ok = nullptr;
+    TColourBox* Logo = nullptr;
+
+    // Starts a game with the marked car colour and level.
+    void OkClick();
+    // Ends the program.
+    void EndeClick();
+    // Shows the rules (read afresh from "Pigmentra.rtf") or hides them.
+    void AnleitungClick();
+    void TonClick();
+    void BHighScoreClick();
 
     // Clear the marks of every car colour item / every level item.
     void ClearCarMarks();
     void ClearLevelMarks();
+
+private:
+    void BuildLayout();
+    void CreateGameObjects();
+    void FreeGameObjects();
+
+    QWidget* carCells_ = nullptr;  // the scroll box's content: the catalogue
 };
 
 extern TVernicura* Vernicura;
