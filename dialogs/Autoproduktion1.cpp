@@ -20,16 +20,16 @@ TAutoproduktion::TAutoproduktion()
     Autoproduktion = this;
 
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 0, 801, 345);
-    LoadArtwork(Image2, QStringLiteral("PigmentraBannerProduktion.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.png"));
     // The car painting lies on the form behind the panel, which hides its
     // lower part; the panel holds a second copy whose lower part continues it.
     Image1 = new TTransparentPicture(this, QStringLiteral("Image1"), 351, 117, 534, 407);
-    LoadArtwork(Image1, CarPainting);
+    Image1->LoadDecoration(CarPainting);
     Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 798, 45);
-    LoadArtwork(Image3, QStringLiteral("PigmentraBottomBar.png"));
+    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -1, 300, 816, 255, false);
     Image4 = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 351, -184, 479, 407);
-    LoadArtwork(Image4, CarPainting);
+    Image4->LoadDecoration(CarPainting);
 
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Qualitätssicherung Lackiererei:"), 24, 29, 290,
                        24, 21);

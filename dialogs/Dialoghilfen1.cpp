@@ -4,11 +4,6 @@
 #include <QLabel>
 #include <QPainter>
 
-void LoadArtwork(TPicture* picture, const QString& fileName) {
-    if (QFileInfo::exists(fileName))
-        picture->LoadFromFile(fileName);
-}
-
 void SetGrowingText(QLabel* label, const QString& text, int layoutWidth) {
     label->setText(text);
     label->resize(qMax(layoutWidth, label->sizeHint().width()), label->height());

@@ -7,10 +7,6 @@
 
 class QLabel;
 
-// Loads a banner, strip or design-time picture when the file is there; the
-// dialogs work without it.
-void LoadArtwork(TPicture* picture, const QString& fileName);
-
 // Sets a label's text and widens it to the right when the text needs more
 // than the label's laid-out width; it never shrinks below that width.
 void SetGrowingText(QLabel* label, const QString& text, int layoutWidth);

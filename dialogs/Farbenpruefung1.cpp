@@ -15,9 +15,9 @@ TFarbenpruefung::TFarbenpruefung()
     Farbenpruefung = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 48);
-    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The surround starts in the panel's own grey.

@@ -13,11 +13,6 @@ THighScore* HighScore = nullptr;
 namespace {
 const QString ErrorText = QStringLiteral("Error Highscore");
 
-// Decorative artwork: shown when the file is there, never stops the game.
-void LoadDecoration(TPicture* picture, const QString& fileName) {
-    if (QFileInfo::exists(fileName))
-        picture->LoadFromFile(fileName);
-}
 }  // namespace
 
 THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"), 810, 601) {
@@ -25,10 +20,10 @@ THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 802, 300);
     Image1->SetFixedControlSize(true);
-    LoadDecoration(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 800, 48);
     Image2->SetFixedControlSize(true);
-    LoadDecoration(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("High"), 33, 242, 106, 61, 43);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Score"), 125, 242, 135, 61, 43, true);

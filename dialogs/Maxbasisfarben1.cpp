@@ -13,9 +13,9 @@ TMaxBasisfarben::TMaxBasisfarben()
     SetOuterSize(QSize(820, 632));
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 556, 810, 45);
-    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16, 384,
                        29, 24, true);

@@ -12,12 +12,12 @@ TNeueBasisfarben::TNeueBasisfarben()
     NeueBasisfarben = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 48);
-    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -8, 300, 816, 255, false);
     Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 1, 1, 814, 253);
-    LoadArtwork(Image3, QStringLiteral("PigmentraNeueBasisfarben.bmp"));
+    Image3->LoadDecoration(QStringLiteral("PigmentraNeueBasisfarben.bmp"));
     Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), 720, 200);
     SetDefaultButton(Ok);
     ConnectClicked(Ok, [this] { OkClick(); });

@@ -15,14 +15,14 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     Produktionsbeschluss = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    LoadArtwork(Image1, QStringLiteral("PigmentraBannerLabor.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBannerLabor.png"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 45);
-    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The accepted picture stands in the dialog until the first decision.
     Bildionio = new TPicture(Panel1, QStringLiteral("Bildionio"), 0, 0, 816, 255);
-    LoadArtwork(Bildionio, QStringLiteral("PigmentraRezeptok.bmp"));
+    Bildionio->LoadDecoration(QStringLiteral("PigmentraRezeptok.bmp"));
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 33, 214, 155, 22, 19);
     GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 195, 214, 107, 22, 19);
     Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), 720, 200);

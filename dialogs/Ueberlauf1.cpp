@@ -12,18 +12,18 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     Ueberlauf = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    LoadArtwork(Image1, QStringLiteral("PigmentraBannerProduktion.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.png"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    LoadArtwork(Image2, QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     // The puddle's white surroundings let the panel show through; the
     // picture is scaled into its place.
     auto* puddle = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 138, 67, 569, 185);
     puddle->Stretch = true;
     Image4 = puddle;
-    LoadArtwork(Image4, QStringLiteral("PigmentraPfuetze.bmp"));
+    Image4->LoadDecoration(QStringLiteral("PigmentraPfuetze.bmp"));
     Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 672, 8, 121, 145);
-    LoadArtwork(Image3, QStringLiteral("PigmentraFass.bmp"));
+    Image3->LoadDecoration(QStringLiteral("PigmentraFass.bmp"));
 
     // The texts stay readable over the puddle.
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Der Chargenbehälter ist übergelaufen"), 30, 19,

@@ -120,3 +120,12 @@ void TPicture::mouseDoubleClickEvent(QMouseEvent* event) {
     else if (OnMouseDown)
         Guard(OnMouseDown);
 }
+
+bool TPicture::LoadDecoration(const QString& fileName) {
+    try {
+        LoadFromFile(fileName);
+        return true;
+    } catch (const ToolkitError&) {
+        return false;
+    }
+}

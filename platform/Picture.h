@@ -15,6 +15,9 @@ public:
     // unreadable file raises ToolkitError naming the file. Without a fixed
     // size the control takes the picture's size.
     void LoadFromFile(const QString& fileName);
+    // Loads artwork that only decorates: a missing or unreadable file leaves
+    // the picture as it was and the game goes on. Returns whether it loaded.
+    bool LoadDecoration(const QString& fileName);
     // Sets the picture directly (used for artwork drawn in code).
     void SetImage(const QImage& image);
 

@@ -82,8 +82,7 @@ TPicture* MakeArtwork(QWidget* parent, const QString& name, const QString& file,
 
 TPicture* MakeDecoration(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h) {
     auto* picture = new TPicture(parent, name, x, y, w, h);
-    if (QFileInfo::exists(file))
-        picture->LoadFromFile(file);
+    picture->LoadDecoration(file);
     return picture;
 }
 

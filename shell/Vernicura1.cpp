@@ -26,17 +26,6 @@
 TVernicura* Vernicura = nullptr;
 
 namespace {
-// Header and footer artwork only decorate: a missing or broken file leaves
-// the picture empty and the game goes on.
-void LoadArtwork(TPicture* picture, const QString& fileName) {
-    if (!QFileInfo::exists(fileName))
-        return;
-    try {
-        picture->LoadFromFile(fileName);
-    } catch (const ToolkitError&) {
-    }
-}
-
 // A small group box whose caption is a title strip at (2, 7).
 TColourBox* TitleBox(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h) {
     auto* box = new TColourBox(parent, name, x, y, w, h);
@@ -65,9 +54,9 @@ TVernicura::~TVernicura() { FreeGameObjects(); }
 
 void TVernicura::BuildLayout() {
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    LoadArtwork(Image1, QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
     Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 816, 48);
-    LoadArtwork(Image3, QStringLiteral("PigmentraBottomBar.png"));
+    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The rules, hidden until "Szabály" is pressed.
