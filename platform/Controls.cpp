@@ -130,6 +130,9 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int x, int y, int
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(18);
     setShowGrid(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);  // "%8.2f" amounts are shown whole, as far as the column reaches
+    setFont(ArialFont(11));
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);

@@ -47,6 +47,11 @@ TForm::TForm(const QString& name, const QString& caption, int clientWidth, int c
     setFixedSize(clientWidth, clientHeight);
     outerSize_ = QSize(clientWidth, clientHeight);
     setAutoFillBackground(true);
+    // The forms' own font: Arial (Liberation Sans here) at 12 pixels, small
+    // enough for the captions of the game's narrow buttons.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    setFont(font);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

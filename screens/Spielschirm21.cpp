@@ -100,6 +100,7 @@ void TSpielschirm2::buildLayout() {
 
     BatchAusliefern = MakeButton(Panel1, QStringLiteral("BatchAusliefern"), QStringLiteral("Batch ausliefern"), 620,
                                  459, 82, 25);
+    BatchAusliefern->setFont(ArialFont(11));  // the caption fills the narrow button
     ConnectClicked(BatchAusliefern, [this] { BatchAusliefernClick(); });
     Ende = MakeButton(Panel1, QStringLiteral("Ende"), QStringLiteral("Vége"), 720, 459, 80, 25);
     ConnectClicked(Ende, [this] { ProgrammEnde(); });
