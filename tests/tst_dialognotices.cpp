@@ -12,8 +12,6 @@
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
-#include <QVideoSink>
-#include <QVideoWidget>
 
 class TestDialogNotices : public QObject {
     Q_OBJECT
@@ -40,7 +38,6 @@ private slots:
     void overflowChargesOnlyAtOk();
     void managerChargesAndPlaysClipOnEveryShowing();
     void managerMissingClipIsReportedAfterCharge();
-    void managerPlaysRealClipIntoDisplay();
 };
 
 void TestDialogNotices::newBaseColoursBlocksUntilOk() {
@@ -131,34 +128,6 @@ void TestDialogNotices::managerMissingClipIsReportedAfterCharge() {
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(!FakeMediaLog::Calls().contains("Kundenmanager.KundenmanagerFigur:Play"));
     QVERIFY(!FakeMediaLog::Calls().contains("Kundenmanager.MediaPlayer:Open"));
-}
-
-void TestDialogNotices::managerPlaysRealClipIntoDisplay() {
-    // The generated clip plays through the real player: frames reach the video shown in "Display".
-    if (!QFileInfo::exists("PigmentraFaust.avi"))
-        QSKIP("the clip has not been generated yet");
-    DestroyScreens();
-    SetMediaPlayerFactory({});
-    game.env->audioOutputs = 0;
-    CreateScreens();
-    Hardware->TonAn = false;
-
-    Kundenmanager->ShowForm();
-    QCOMPARE(game.env->errors, QStringList());
-    auto* video = Kundenmanager->Display->findChild<QVideoWidget*>();
-    QVERIFY(video);
-    QCOMPARE(video->size(), QSize(215, 234));
-    int frames = 0;
-    QEventLoop wait;
-    connect(video->videoSink(), &QVideoSink::videoFrameChanged, &wait, [&] {
-        if (++frames >= 3)
-            wait.quit();
-    });
-    QTimer::singleShot(10000, &wait, &QEventLoop::quit);
-    wait.exec();
-    QVERIFY2(frames >= 3, qPrintable(QString::number(frames)));
-    ClickButton(Kundenmanager, QStringLiteral("Ok"));
-    QVERIFY(!Kundenmanager->isVisible());
 }
 
 QTEST_MAIN(TestDialogNotices)
