@@ -4,8 +4,62 @@
 #include "platform/Toolkit.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <sys/stat.h>
+
+#include <utility>
+
+namespace {
+// Pictures already decoded, by file. Many controls show the same file (the 50
+// car pictures, the bars and banners of every screen); QImage shares its
+// pixels until a control paints on its own copy, so each file is decoded and
+// held once. A file that changed on disk since (other size, time or inode) is
+// read again.
+struct DecodedFile {
+    dev_t device;
+    ino_t inode;
+    off_t size;
+    timespec modified;
+    QImage image;
+};
+
+bool SameFile(const DecodedFile& d, const struct stat& st) {
+    return d.device == st.st_dev && d.inode == st.st_ino && d.size == st.st_size &&
+           d.modified.tv_sec == st.st_mtim.tv_sec && d.modified.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+QHash<QString, DecodedFile>& DecodedFiles() {
+    static QHash<QString, DecodedFile> files;
+    return files;
+}
+
+// Reads and decodes a picture file, or takes it from the files decoded before.
+QImage DecodeFile(const QString& fileName) {
+    if (!QFileInfo::exists(fileName))
+        throw ToolkitError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(fileName));
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    QHash<QString, DecodedFile>& files = DecodedFiles();
+    struct stat st {};
+    const bool known = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    if (known) {
+        auto it = files.constFind(path);
+        if (it != files.constEnd() && SameFile(*it, st))
+            return it->image;
+    }
+    files.remove(path);
+    QImage loaded;
+    if (!loaded.load(fileName) || loaded.isNull())
+        throw ToolkitError(QStringLiteral("Die Datei \"%1\" ist kein gültiges Bild.").arg(fileName));
+    loaded = loaded.convertToFormat(QImage::Format_RGB32);
+    if (known)
+        files.insert(path, DecodedFile{st.st_dev, st.st_ino, st.st_size, st.st_mtim, loaded});
+    return loaded;
+}
+}  // namespace
 
 TPicture::TPicture(QWidget* parent, const QString& name, int x, int y, int w, int h) : QWidget(parent) {
     setObjectName(name);
@@ -17,16 +71,21 @@ TPicture::TPicture(QWidget* parent, const QString& name, int x, int y, int w, in
     }
 }
 
-void TPicture::LoadFromFile(const QString& fileName) {
-    QImage loaded;
-    if (!QFileInfo::exists(fileName))
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(fileName));
-    if (!loaded.load(fileName) || loaded.isNull())
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" ist kein gültiges Bild.").arg(fileName));
-    SetImage(loaded);
+void TPicture::LoadFromFile(const QString& fileName) { SetImage(DecodeFile(fileName)); }
+
+void TPicture::decodePending() const {
+    if (pending_.isEmpty())
+        return;
+    const QString fileName = std::exchange(pending_, QString());
+    try {
+        image_ = DecodeFile(fileName);
+    } catch (const ToolkitError&) {
+        // Broken since it was named: the picture stays as it was.
+    }
 }
 
 void TPicture::SetImage(const QImage& image) {
+    pending_.clear();
     image_ = image.convertToFormat(QImage::Format_RGB32);
     if (!fixedSize_)
         resize(image_.size());
@@ -34,6 +93,7 @@ void TPicture::SetImage(const QImage& image) {
 }
 
 void TPicture::ensureCanvas() {
+    decodePending();
     if (image_.isNull()) {
         image_ = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
         image_.fill(Qt::white);
@@ -41,6 +101,7 @@ void TPicture::ensureCanvas() {
 }
 
 QRgb TPicture::Pixel(int x, int y) const {
+    decodePending();
     if (!image_.valid(x, y))
         return 0;
     return image_.pixel(x, y) & 0xFFFFFF;
@@ -94,6 +155,7 @@ void TPicture::FloodFill(int x, int y, QColor colour) {
 }
 
 void TPicture::paintEvent(QPaintEvent*) {
+    decodePending();
     if (image_.isNull())
         return;
     QPainter p(this);
@@ -122,10 +184,18 @@ void TPicture::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 bool TPicture::LoadDecoration(const QString& fileName) {
-    try {
-        LoadFromFile(fileName);
-        return true;
-    } catch (const ToolkitError&) {
+    // Only the header is read now; the pixels when the picture is first
+    // painted or read, so artwork on screens still hidden costs nothing at
+    // start-up.
+    if (!QFileInfo::exists(fileName))
         return false;
-    }
+    QImageReader header(fileName);
+    const QSize size = header.size();
+    if (!header.canRead() || !size.isValid() || size.isEmpty())
+        return false;
+    pending_ = fileName;
+    if (!fixedSize_)
+        resize(size);
+    update();
+    return true;
 }

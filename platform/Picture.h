@@ -17,14 +17,22 @@ public:
     void LoadFromFile(const QString& fileName);
     // Loads artwork that only decorates: a missing or unreadable file leaves
     // the picture as it was and the game goes on. Returns whether it loaded.
+    // The pixels are decoded when the picture is first painted or read; a file
+    // that turns out broken only then also leaves the picture as it was.
     bool LoadDecoration(const QString& fileName);
     // Sets the picture directly (used for artwork drawn in code).
     void SetImage(const QImage& image);
 
-    QImage& Image() { return image_; }
-    const QImage& Image() const { return image_; }
-    int PictureWidth() const { return image_.width(); }
-    int PictureHeight() const { return image_.height(); }
+    QImage& Image() {
+        decodePending();
+        return image_;
+    }
+    const QImage& Image() const {
+        decodePending();
+        return image_;
+    }
+    int PictureWidth() const { return Image().width(); }
+    int PictureHeight() const { return Image().height(); }
 
     QRgb Pixel(int x, int y) const;
     void SetPixel(int x, int y, QColor colour);
@@ -53,7 +61,10 @@ protected:
 
 private:
     void ensureCanvas();
-    QImage image_;
+    void decodePending() const;
+    // Artwork named by LoadDecoration and not decoded yet.
+    mutable QString pending_;
+    mutable QImage image_;
     bool fixedSize_ = false;
     bool pressed_ = false;
 };
