@@ -1,6 +1,5 @@
 #include "dialogs/Dialoghilfen1.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 
@@ -13,17 +12,20 @@ void TTransparentPicture::paintEvent(QPaintEvent*) {
     const QImage& image = Image();
     if (image.isNull())
         return;
-    const QRgb key = image.pixel(0, image.height() - 1) & 0xFFFFFF;
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < masked.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == key)
-                line[x] = 0;
+    if (image.cacheKey() != maskedKey_) {
+        const QRgb key = image.pixel(0, image.height() - 1) & 0xFFFFFF;
+        masked_ = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < masked_.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(masked_.scanLine(y));
+            for (int x = 0; x < masked_.width(); ++x)
+                if ((line[x] & 0xFFFFFF) == key)
+                    line[x] = 0;
+        }
+        maskedKey_ = image.cacheKey();
     }
     QPainter p(this);
     if (Stretch)
-        p.drawImage(rect(), masked);
+        p.drawImage(rect(), masked_);
     else
-        p.drawImage(0, 0, masked);
+        p.drawImage(0, 0, masked_);
 }

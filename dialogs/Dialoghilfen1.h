@@ -23,4 +23,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The picture with its background cleared, made again only after the
+    // picture changed (a fill changes its cache key).
+    QImage masked_;
+    qint64 maskedKey_ = -1;
 };

@@ -2,6 +2,7 @@
 #include "DialogGame.h"
 
 #include "dialogs/Autoproduktion1.h"
+#include "dialogs/Dialoghilfen1.h"
 #include "dialogs/Farbenpruefung1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "platform/Controls.h"
@@ -58,6 +59,7 @@ private slots:
     void verdictOfGeneratedCarPaintingKeepsFillPoints();
     void verdictAcceptanceEntersHighscoreAndOkEndsProduction();
     void verdictSoundOnlyWhenSwitchedOn();
+    void transparentPictureShowsEachNewFill();
 };
 
 void TestDialogs::colourCheckChargesPerOpeningAndNamesFollowColours() {
@@ -331,6 +333,28 @@ void TestDialogs::verdictSoundOnlyWhenSwitchedOn() {
     Autoproduktion->ShowVerdict(game.target.get(), game.panel);
     ClickButton(Autoproduktion, QStringLiteral("Ok"));
     QVERIFY(DialogGame::CallsOf(player).isEmpty());
+}
+
+void TestDialogs::transparentPictureShowsEachNewFill() {
+    // A transparent picture shows what was last filled into it, and its
+    // background colour (the bottom-left pixel's) lets the form show through.
+    QWidget host;
+    host.setAutoFillBackground(true);
+    QPalette pal = host.palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 255));
+    host.setPalette(pal);
+    host.resize(4, 4);
+    auto* picture = new TTransparentPicture(&host, QStringLiteral("p"), 0, 0, 4, 4);
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(qRgb(255, 255, 255));  // background
+    image.setPixel(1, 1, qRgb(10, 20, 30));
+    picture->SetImage(image);
+    QCOMPARE(host.grab().toImage().pixel(1, 1), qRgb(10, 20, 30));
+    QCOMPARE(host.grab().toImage().pixel(3, 3), qRgb(0, 0, 255));
+    picture->FloodFill(1, 1, QColor(200, 0, 0));
+    QCOMPARE(host.grab().toImage().pixel(1, 1), qRgb(200, 0, 0));
+    picture->FloodFill(1, 1, QColor(0, 200, 0));
+    QCOMPARE(host.grab().toImage().pixel(1, 1), qRgb(0, 200, 0));
 }
 
 QTEST_MAIN(TestDialogs)
