@@ -7,6 +7,8 @@
 #include "platform/Picture.h"
 #include "shell/Konfiguration1.h"
 
+#include <memory>
+
 namespace {
 const QString LabPicture = QStringLiteral("PigmentraLabor.bmp");
 const QString ProductionPicture = QStringLiteral("PigmentraProduktion.bmp");
@@ -39,6 +41,13 @@ TMischregal* TBasisfarbe::shelf() const { return Shelf ? Shelf : Mischregal; }
 
 void TBasisfarbe::Place(const QString& code, int row, int column, int index, TColourBox* groupBox,
                         TTrackBar* slider, TPicture* tube, TPicture* jet) {
+    // The artwork comes first: when it cannot be read, the failure leaves
+    // this base colour, its old swatch and its mixture as they were.
+    const bool production = Konfiguration && Konfiguration->Produktionsphase == 1;
+    auto picture = std::make_unique<TPicture>(groupBox, QString(), 0, 0);
+    picture->LoadFromFile(production ? ProductionPicture : LabPicture);
+    TPicture* swatch = picture.release();  // the group box owns it from here
+
     Code = code;
     Row = row;
     Column = column;
@@ -65,7 +74,7 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
         }
     }
 
-    auto* swatch = new TPicture(groupBox, name, 0, 0);
+    swatch->setObjectName(name);
     Swatch = swatch;
     swatch->OnMouseDown = [this] { swallowClick_ = false; };
     swatch->OnClick = [this] {
@@ -79,15 +88,13 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
     const QColor colour = ToQColor(Colour);
     int cellWidth = 0;
     int cellHeight = 0;
-    ProductionSwatch = Konfiguration && Konfiguration->Produktionsphase == 1;
+    ProductionSwatch = production;
     if (ProductionSwatch) {
-        swatch->LoadFromFile(ProductionPicture);
         cellWidth = swatch->PictureWidth() - 30;
         cellHeight = swatch->PictureHeight();
         swatch->FloodFill(20, 80, colour);
         swatch->Text(15, 15, Code, SwatchFont(), Qt::white);
     } else {
-        swatch->LoadFromFile(LabPicture);
         swatch->OnDoubleClick = [this] {
             swallowClick_ = true;
             SwatchDoubleClick();
@@ -134,8 +141,14 @@ void TBasisfarbe::SwatchClick() {
 }
 
 void TBasisfarbe::SwatchDoubleClick() {
+    // The double click selects its base colour too, so the limit on base
+    // colours holds for it as for a click: a ninth one, refused by the first
+    // click of the pair, must not become the one the track bar doses.
+    TMischregal* regal = shelf();
+    if (regal && regal->UsedCount >= MaxRecipeColours() && Amount == 0.0)
+        return;
     Amount = 0.0;
-    if (TMischregal* regal = shelf())
+    if (regal)
         regal->SelectedIndex = Index;
     if (Slider)
         Slider->SetPosition(0);

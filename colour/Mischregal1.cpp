@@ -43,14 +43,17 @@ void TMischregal::Layout(const QString& caption, TColourBox* groupBox, TPicture*
                          TStringGrid* historyGrid, TStringGrid* recipeGrid, TTrackBar* slider) {
     if (groupBox)
         groupBox->SetCaption(caption);
-    HistoryGrid = historyGrid;
-    RecipeGrid = recipeGrid;
-    Slider = slider;
+    // A swatch picture that cannot be read stops at the first base colour,
+    // before the shelf turns to the new screen's controls: the screen shown
+    // so far keeps its shelf and its mixture.
     for (int i = 0; i < Count; ++i) {
         TBasisfarbe& colour = *Basisfarben[i];
         colour.Shelf = this;
         colour.Place(colour.Code, i / 4, i % 4, i, groupBox, slider, tube, jet);
     }
+    HistoryGrid = historyGrid;
+    RecipeGrid = recipeGrid;
+    Slider = slider;
     UsedCount = 0;
     DeselectAll();
 }

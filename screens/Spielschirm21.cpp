@@ -117,6 +117,9 @@ void TSpielschirm2::ProduktionStarten() {
 }
 
 void TSpielschirm2::PrepareProduction() {
+    // The vessel is read before anything changes: without it the laboratory
+    // goes on as it was, instead of a game with neither screen.
+    AuswahlEimer->LoadFromFile(QStringLiteral("PigmentraTonne.bmp"));
     Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept,
                        AutoScrollBar);
     AutoScrollBar->SetMax(ProductionTrackBarMax(0));
