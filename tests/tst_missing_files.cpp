@@ -1,0 +1,468 @@
+// Every data file missing or broken, one at a time, in a copy of the run
+// folder: a file the screens need when they are built ends the start with
+// the error box naming it; decorative artwork is simply left out; a file
+// loaded in play shows the error box and the game goes on.
+#include "ScreenGame.h"
+
+#include "dialogs/Autoproduktion1.h"
+#include "dialogs/Farbenpruefung1.h"
+#include "dialogs/Highscore1.h"
+#include "dialogs/Kundenmanager1.h"
+#include "dialogs/Maxbasisfarben1.h"
+#include "dialogs/Neuebasisfarben1.h"
+#include "dialogs/Produktionsbeschluss1.h"
+#include "dialogs/Ueberlauf1.h"
+#include "platform/Media.h"
+#include "shell/Hardware1.h"
+#include "shell/Vernicura1.h"
+#include "shell/Vernicurastart1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+class MissingFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpFileEndsTheStartNamingIt_data();
+    void startUpFileEndsTheStartNamingIt();
+    void brokenDecorationLeavesEveryScreenUsable_data();
+    void brokenDecorationLeavesEveryScreenUsable();
+    void swatchPictureFailureKeepsTheMainMenu_data();
+    void swatchPictureFailureKeepsTheMainMenu();
+    void productionArtworkFailureLeavesTheLaboratoryPlaying_data();
+    void productionArtworkFailureLeavesTheLaboratoryPlaying();
+    void decisionPictureFailureIsReportedAndTheLaboratoryGoesOn_data();
+    void decisionPictureFailureIsReportedAndTheLaboratoryGoesOn();
+    void missingSoundOrClipIsReportedAndTheGameGoesOn_data();
+    void missingSoundOrClipIsReportedAndTheGameGoesOn();
+    void missingSoundWithTheRealPlayerIsReported();
+    void rulesDocumentMissingOrBroken();
+
+private:
+    enum Damage { Missing, Garbage, Truncated };
+    void damage(const QString& file, Damage how);
+    void restore(const QString& file);
+    ScreenGame game;
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString original_;  // the real run folder, never changed
+};
+
+namespace {
+bool IsDataFile(const QString& name) {
+    static const QStringList endings = {QStringLiteral(".bmp"), QStringLiteral(".png"), QStringLiteral(".wav"),
+                                        QStringLiteral(".avi"), QStringLiteral(".rtf")};
+    for (const QString& e : endings)
+        if (name.endsWith(e))
+            return true;
+    return false;
+}
+
+QList<TForm*> GameForms() {
+    return {VernicuraStart, Vernicura,      Spielschirm,          Spielschirm2,    Farbenpruefung,
+            Autoproduktion, Produktionsbeschluss, NeueBasisfarben, Ueberlauf,       MaxBasisfarben,
+            Kundenmanager,  HighScore};
+}
+
+bool NoScreenLeft() {
+    for (TForm* form : GameForms())
+        if (form)
+            return false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            return false;
+    return !Konfiguration && !Mischregal && !Hardware && AutoFarbenListe.empty();
+}
+
+// Hands in the target's own recipe: quality control accepts it.
+void HandInTheSolution() {
+    QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);
+    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+}
+}  // namespace
+
+void MissingFilesTest::init() {
+    // A copy of the run folder's data files; the real folder stays as it is.
+    original_ = QDir::currentPath();
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    const QDir source(original_);
+    int copied = 0;
+    for (const QString& name : source.entryList(QDir::Files))
+        if (IsDataFile(name) && QFile::copy(source.filePath(name), folder_->filePath(name)))
+            ++copied;
+    QVERIFY2(copied >= 30, "the run folder lacks the generated data files");
+    QVERIFY(QDir::setCurrent(folder_->path()));
+}
+
+void MissingFilesTest::cleanup() {
+    if (game.env)
+        game.Stop();
+    QDir::setCurrent(original_);
+    folder_.reset();
+}
+
+void MissingFilesTest::damage(const QString& file, Damage how) {
+    QFile f(file);
+    QVERIFY2(f.exists(), qPrintable(file));
+    if (how == Missing) {
+        QVERIFY(f.remove());
+        return;
+    }
+    QByteArray bytes;
+    if (how == Truncated) {
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        bytes = f.readAll();
+        bytes.truncate(bytes.size() / 3);
+        f.close();
+    } else {
+        QRandomGenerator garbage(7);
+        bytes.resize(3000);
+        for (char& c : bytes)
+            c = char(garbage.bounded(256));
+    }
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+void MissingFilesTest::restore(const QString& file) {
+    QFile::remove(file);
+    QVERIFY(QFile::copy(QDir(original_).filePath(file), file));
+}
+
+// ---- start-up ----
+
+void MissingFilesTest::startUpFileEndsTheStartNamingIt_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("how");
+    // The car and level pictures of the main menu, the tube, jet and pot of
+    // the game screens: loaded while the screens are built.
+    const QStringList files = {QStringLiteral("PigmentraAuto.bmp"),   QStringLiteral("PigmentraLevel1.bmp"),
+                               QStringLiteral("PigmentraLevel2.bmp"), QStringLiteral("PigmentraLevel3.bmp"),
+                               QStringLiteral("PigmentraTube.bmp"),   QStringLiteral("PigmentraStrahl.bmp"),
+                               QStringLiteral("PigmentraTopf.bmp")};
+    for (const QString& file : files) {
+        QTest::addRow("%s missing", qPrintable(file)) << file << int(Missing);
+        QTest::addRow("%s garbage", qPrintable(file)) << file << int(Garbage);
+    }
+}
+
+void MissingFilesTest::startUpFileEndsTheStartNamingIt() {
+    // A picture the screens need at start-up, missing or broken, ends the start with one error naming it, no screen left, exit code 0.
+    QFETCH(QString, file);
+    QFETCH(int, how);
+    damage(file, Damage(how));
+    TestEnvironment env;
+    if (StartProgram()) {
+        DestroyScreens();
+        QFAIL("the game started without its file");
+    }
+    QCOMPARE(env.errors.size(), 1);
+    QVERIFY2(env.errors.first().contains(QLatin1Char('"') + file + QLatin1Char('"')), qPrintable(env.errors.first()));
+    QVERIFY(NoScreenLeft());
+    // The program itself returns 0 after showing the error.
+    QCOMPARE(RunProgram(), 0);
+    QCOMPARE(env.errors.size(), 2);
+    QVERIFY(NoScreenLeft());
+}
+
+void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("how");
+    const QStringList files = {
+        QStringLiteral("PigmentraBanner.png"),         QStringLiteral("PigmentraBottomBar.png"),
+        QStringLiteral("PigmentraTopBar.png"),         QStringLiteral("PigmentraStartTitel.png"),
+        QStringLiteral("PigmentraStartUnten.png"),     QStringLiteral("PigmentraBannerLabor.png"),
+        QStringLiteral("PigmentraBannerProduktion.png"), QStringLiteral("PigmentraAutoproduktion.bmp"),
+        QStringLiteral("PigmentraNeueBasisfarben.bmp"), QStringLiteral("PigmentraPfuetze.bmp"),
+        QStringLiteral("PigmentraFass.bmp")};
+    for (const QString& file : files) {
+        QTest::addRow("%s missing", qPrintable(file)) << file << int(Missing);
+        QTest::addRow("%s garbage", qPrintable(file)) << file << int(Garbage);
+        QTest::addRow("%s truncated", qPrintable(file)) << file << int(Truncated);
+    }
+}
+
+void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable() {
+    // Banners, bars and the notices' pictures only decorate: without them every screen is built, painted and shown, with no error.
+    QFETCH(QString, file);
+    QFETCH(int, how);
+    damage(file, Damage(how));
+    TestEnvironment env;
+    QVERIFY(StartProgram());
+    for (TForm* form : GameForms()) {
+        form->show();
+        const QImage shot = form->grab().toImage();  // paints, so the artwork is decoded now
+        QVERIFY(!shot.isNull());
+        form->hide();
+    }
+    // The overflow paints the puddle and the drum, the verdict the car.
+    Ueberlauf->Image4->FloodFill(400, 130, Qt::red);
+    Ueberlauf->Image3->FloodFill(60, 75, Qt::red);
+    QVERIFY(env.errors.isEmpty());
+    DestroyScreens();
+}
+
+// ---- in play ----
+
+void MissingFilesTest::swatchPictureFailureKeepsTheMainMenu_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("missing") << int(Missing);
+    QTest::newRow("garbage") << int(Garbage);
+}
+
+void MissingFilesTest::swatchPictureFailureKeepsTheMainMenu() {
+    // Without the laboratory's swatch picture "Játék" shows the error and the main menu stays usable; with the file back the next "Játék" starts a game.
+    QFETCH(int, how);
+    const QString file = QStringLiteral("PigmentraLabor.bmp");
+    damage(file, Damage(how));
+    game.Start();
+    VernicuraStart->ShowForm();
+    ClickButton(VernicuraStart, QStringLiteral("Ok"));
+    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QCOMPARE(game.env->errors.size(), 1);
+    QVERIFY(game.env->errors.first().contains(file));
+    QVERIFY(!Spielschirm->isVisible());
+    QVERIFY(Vernicura->isVisible());
+    QVERIFY(Vernicura->isEnabled());
+
+    restore(file);
+    int swatches = -1;
+    game.onModal = [&](TForm* form) {
+        if (form == Spielschirm) {
+            swatches = 0;
+            for (const auto& colour : Mischregal->Basisfarben)
+                if (colour->Swatch && colour->Swatch->isVisible() && colour->Swatch->PictureWidth() > 0)
+                    ++swatches;
+            ClickButton(Spielschirm, QStringLiteral("Ende"));
+        } else {
+            ScreenGame::PressDefault(form);
+        }
+    };
+    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QCOMPARE(swatches, 16);
+    QCOMPARE(game.env->errors.size(), 1);
+}
+
+void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("how");
+    for (const QString& file : {QStringLiteral("PigmentraProduktion.bmp"), QStringLiteral("PigmentraTonne.bmp")}) {
+        QTest::addRow("%s missing", qPrintable(file)) << file << int(Missing);
+        QTest::addRow("%s garbage", qPrintable(file)) << file << int(Garbage);
+    }
+}
+
+void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying() {
+    // When production cannot be built, the error names the file and the laboratory goes on with its mixture, its own track bar and its scale; with the file back production starts.
+    QFETCH(QString, file);
+    QFETCH(int, how);
+    damage(file, Damage(how));
+    game.Start();
+    game.StartLab();
+    HandInTheSolution();
+    QVERIFY(Produktionsbeschluss->RecipeAccepted);
+    std::vector<double> mixture;
+    for (const auto& colour : Mischregal->Basisfarben)
+        mixture.push_back(colour->Amount);
+
+    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QCOMPARE(game.env->errors.size(), 1);
+    QVERIFY(game.env->errors.first().contains(file));
+    QVERIFY(Spielschirm->isVisible());
+    QVERIFY(!Spielschirm2->isVisible());
+    QVERIFY(Spielschirm->Blech);
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(ScreenGame::Farbe(i)->Amount, mixture[size_t(i)]);
+
+    // The next dosing step is the laboratory's: its track bar, 0..100.
+    const int points = Punktestand;
+    Spielschirm2->AutoScrollBar->SetMax(5000);
+    Spielschirm2->AutoScrollBar->SetPosition(3000);
+    ScreenGame::LabDose(15, 40);
+    QCOMPARE(ScreenGame::Farbe(15)->Amount, 40.0);
+    QVERIFY(Punktestand >= points + 100);
+    QCOMPARE(Spielschirm->Rezept->Cell(0, Spielschirm->Rezept->RowCount() - 1), QStringLiteral("019"));
+
+    restore(file);
+    bool produced = false;
+    game.onModal = [&](TForm* form) {
+        if (form == Spielschirm2) {
+            produced = Spielschirm2->isVisible() && Spielschirm2->AuswahlEimer->PictureWidth() > 0;
+            ClickButton(Spielschirm2, QStringLiteral("Ende"));
+        } else {
+            ScreenGame::PressDefault(form);
+        }
+    };
+    HandInTheSolution();
+    QVERIFY(Produktionsbeschluss->RecipeAccepted);
+    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(produced);
+    QCOMPARE(game.env->errors.size(), 1);
+}
+
+void MissingFilesTest::decisionPictureFailureIsReportedAndTheLaboratoryGoesOn_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("how");
+    QTest::newRow("Rezeptok missing") << QStringLiteral("PigmentraRezeptok.bmp") << true << int(Missing);
+    QTest::newRow("Rezeptok garbage") << QStringLiteral("PigmentraRezeptok.bmp") << true << int(Garbage);
+    QTest::newRow("Rezeptnio missing") << QStringLiteral("PigmentraRezeptnio.bmp") << false << int(Missing);
+    QTest::newRow("Rezeptnio garbage") << QStringLiteral("PigmentraRezeptnio.bmp") << false << int(Garbage);
+}
+
+void MissingFilesTest::decisionPictureFailureIsReportedAndTheLaboratoryGoesOn() {
+    // A decision picture that cannot be read: the hand-in is charged, the error names the picture, and the laboratory's next action (the colour check) works.
+    QFETCH(QString, file);
+    QFETCH(bool, accepted);
+    QFETCH(int, how);
+    damage(file, Damage(how));
+    game.Start();
+    game.StartLab();
+    if (accepted)
+        QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);  // the target's recipe passes; a black panel does not
+    const int points = Punktestand;
+    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    QCOMPARE(Punktestand, points + 1000);
+    QCOMPARE(game.env->errors.size(), 1);
+    QVERIFY(game.env->errors.first().contains(file));
+    QVERIFY(!Produktionsbeschluss->isVisible());
+
+    QTest::mouseClick(Spielschirm->AutoTonvorlageImage, Qt::LeftButton);
+    QVERIFY(Farbenpruefung->isVisible());
+    QCOMPARE(Punktestand, points + 1200);
+    QCOMPARE(game.env->errors.size(), 1);
+}
+
+void MissingFilesTest::missingSoundOrClipIsReportedAndTheGameGoesOn_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("dosing") << QStringLiteral("PigmentraLaborFill.wav");
+    QTest::newRow("recipe accepted") << QStringLiteral("PigmentraRezeptOK.wav");
+    QTest::newRow("recipe rejected") << QStringLiteral("PigmentraRezeptNIO.wav");
+    QTest::newRow("new base colours") << QStringLiteral("PigmentraNeueBasisfarben.wav");
+    QTest::newRow("too many base colours") << QStringLiteral("PigmentraMaxBasisfarben.wav");
+    QTest::newRow("customer manager") << QStringLiteral("PigmentraKundenmanager.wav");
+    QTest::newRow("customer manager clip") << QStringLiteral("PigmentraFaust.avi");
+    QTest::newRow("overflow") << QStringLiteral("PigmentraUeberlauf.wav");
+    QTest::newRow("batch rejected") << QStringLiteral("PigmentraNIO.wav");
+}
+
+void MissingFilesTest::missingSoundOrClipIsReportedAndTheGameGoesOn() {
+    // A sound or the clip that cannot be opened shows one error naming it; the game goes on and its next action (the colour check) works.
+    QFETCH(QString, file);
+    game.Start();
+    FakeMediaLog::MissingFiles() << file;
+    game.StartLab();
+    if (file == QLatin1String("PigmentraLaborFill.wav")) {
+        ScreenGame::LabDose(0, 30);
+    } else if (file == QLatin1String("PigmentraRezeptOK.wav")) {
+        HandInTheSolution();
+    } else if (file == QLatin1String("PigmentraRezeptNIO.wav")) {
+        ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    } else if (file == QLatin1String("PigmentraNeueBasisfarben.wav")) {
+        game.clock.AdvanceSeconds(121);
+        ScreenGame::LabDose(0, 30);
+    } else if (file == QLatin1String("PigmentraMaxBasisfarben.wav")) {
+        for (int i = 0; i < 8; ++i)
+            ScreenGame::LabDose(i, 10);
+        game.env->errors.clear();  // only the notice's sound is missing
+        ScreenGame::SelectSwatch(8);
+    } else if (file.startsWith(QLatin1String("PigmentraKundenmanager")) || file.endsWith(QLatin1String(".avi"))) {
+        Kundenmanager->ShowModal();  // the default responder presses its Ok
+        QVERIFY(!Kundenmanager->isVisible());
+    } else {
+        // Production: the solution's batch, overfilled or delivered as it is.
+        QStringList errorsInProduction;
+        bool checkShown = false;
+        HandInTheSolution();
+        game.onModal = [&](TForm* form) {
+            if (form != Spielschirm2) {
+                ScreenGame::PressDefault(form);
+                return;
+            }
+            if (file == QLatin1String("PigmentraUeberlauf.wav")) {
+                for (int i = 12; i < 16 && game.env->errors.isEmpty(); ++i)
+                    ScreenGame::ProductionDose(i, 5000);
+            } else {
+                ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+            }
+            errorsInProduction = game.env->errors;
+            QTest::mouseClick(Spielschirm2->AutoTonvorlageImage, Qt::LeftButton);
+            checkShown = Farbenpruefung->isVisible();
+            ClickButton(Spielschirm2, QStringLiteral("Ende"));
+        };
+        ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+        QCOMPARE(errorsInProduction.size(), 1);
+        QVERIFY2(errorsInProduction.first().contains(file), qPrintable(errorsInProduction.first()));
+        QVERIFY(checkShown);
+        return;
+    }
+    QVERIFY2(!game.env->errors.isEmpty(), "no error shown");
+    QVERIFY2(game.env->errors.first().contains(file), qPrintable(game.env->errors.first()));
+    game.env->errors.clear();
+    FakeMediaLog::MissingFiles().clear();
+
+    Farbenpruefung->Close();
+    const int points = Punktestand;
+    QTest::mouseClick(Spielschirm->AutoTonvorlageImage, Qt::LeftButton);
+    QVERIFY(Farbenpruefung->isVisible());
+    QCOMPARE(Punktestand, points + 200);
+    QVERIFY(game.env->errors.isEmpty());
+}
+
+void MissingFilesTest::missingSoundWithTheRealPlayerIsReported() {
+    // The real media player also reports a sound file that is not in the run folder, and the next dosing step runs.
+    damage(QStringLiteral("PigmentraLaborFill.wav"), Missing);
+    game.Start();
+    SetMediaPlayerFactory({});  // the players built from here on are the real ones
+    std::unique_ptr<TMediaPlayer> real = CreateMediaPlayer(QStringLiteral("Spielschirm.MediaPlayer"));
+    std::swap(Spielschirm->MediaPlayer, real);
+    game.StartLab();
+    ScreenGame::LabDose(0, 30);
+    QCOMPARE(game.env->errors.size(), 1);
+    QVERIFY(game.env->errors.first().contains(QStringLiteral("PigmentraLaborFill.wav")));
+    QCOMPARE(ScreenGame::Farbe(0)->Amount, 30.0);
+
+    // Sound off: the next step needs no file.
+    Hardware->Toggle();
+    const int points = Punktestand;
+    ScreenGame::LabDose(1, 20);
+    QCOMPARE(ScreenGame::Farbe(1)->Amount, 20.0);
+    QVERIFY(Punktestand >= points + 100);
+    QCOMPARE(game.env->errors.size(), 1);
+    std::swap(Spielschirm->MediaPlayer, real);
+}
+
+void MissingFilesTest::rulesDocumentMissingOrBroken() {
+    // A missing rules document shows the error when the rules are opened and the menu goes on; garbage bytes show as whatever text they hold, without an error.
+    const QString file = QStringLiteral("Pigmentra.rtf");
+    damage(file, Missing);
+    game.Start();
+    Vernicura->ShowForm();
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QCOMPARE(game.env->errors.size(), 1);
+    QVERIFY(game.env->errors.first().contains(file));
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));  // closes the rules again
+    QVERIFY(Vernicura->TextAnleitung->isHidden());
+
+    damage(QStringLiteral("PigmentraAuto.bmp"), Garbage);  // any garbage, under the rules' name
+    QVERIFY(QFile::rename(QStringLiteral("PigmentraAuto.bmp"), file));
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QCOMPARE(game.env->errors.size(), 1);
+    QVERIFY(!Vernicura->TextAnleitung->isHidden());
+
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    restore(file);
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(!Vernicura->InhaltAnleitung->toPlainText().trimmed().isEmpty());
+    QCOMPARE(game.env->errors.size(), 1);
+}
+
+QTEST_MAIN(MissingFilesTest)
+#include "tst_missing_files.moc"
