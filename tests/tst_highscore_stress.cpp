@@ -1,0 +1,236 @@
+// The highscore file under stress: two games appending at the same time, a
+// file or folder the player may not write, and a full disk.
+//
+// The tests run as root, which ignores permission bits. The writers therefore
+// run in helper processes (this test program started again with "--helper"),
+// which give up root for the nobody user before they write where the bits
+// forbid it, and set a file-size limit (RLIMIT_FSIZE, SIGXFSZ ignored) for
+// the full disk.
+#include "support/TestSupport.h"
+
+#include "dialogs/Highscore1.h"
+#include "dialogs/HighscoreFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+class HighscoreStressTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void twoGamesAppendingAtOnceLeaveEveryRecordWhole();
+    void unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords_data();
+    void unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords();
+    void fullDiskReportsTheErrorAndKeepsWholeRecords_data();
+    void fullDiskReportsTheErrorAndKeepsWholeRecords();
+
+private:
+    QString path() const { return dir_->filePath(QStringLiteral("Pigmentra.hsc")); }
+    // Runs this program as a helper; returns what it printed.
+    QByteArray helper(const QStringList& args, int* exitCode = nullptr);
+    QByteArray storeRecords(int count);
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+namespace {
+constexpr uid_t Nobody = 65534;
+constexpr int RecordsPerWriter = 1000;
+
+QByteArray ReadAll(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Helper: appends `count` records named "<tag> <n>" with the total n, once
+// the file `go` exists, so both writers start together.
+int AppendMany(const QString& file, const QString& tag, int count, const QString& go) {
+    while (!QFile::exists(go))
+        QThread::usleep(200);
+    for (int n = 0; n < count; ++n)
+        if (!Highscore::AppendRecord(file, n, tag + QLatin1Char(' ') + QString::number(n)))
+            return 2;
+    return 0;
+}
+
+// Helper: one accepted game's entry through the highscore dialog, as the
+// verdict adds it, after giving up root and/or under a file-size limit.
+// Prints the game's own message boxes, one a line.
+int AddEntryAs(int argc, char** argv, bool dropRoot, long long sizeLimit) {
+    QApplication app(argc, argv);
+    TestEnvironment env;
+    THighScore table;
+    if (sizeLimit >= 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+    }
+    if (dropRoot && (setgid(Nobody) != 0 || setuid(Nobody) != 0))
+        return 4;
+    table.AddEntry(QStringLiteral("Pigmentra.hsc"), QStringLiteral("Nachzügler"), 4711);
+    for (const QString& m : env.messages)
+        std::printf("%s\n", qPrintable(m));
+    return 0;
+}
+}  // namespace
+
+void HighscoreStressTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    // The nobody user must reach the folder.
+    QVERIFY(::chmod(QFile::encodeName(dir_->path()).constData(), 0755) == 0);
+}
+
+void HighscoreStressTest::cleanup() {
+    ::chmod(QFile::encodeName(dir_->path()).constData(), 0755);
+    dir_.reset();
+}
+
+QByteArray HighscoreStressTest::helper(const QStringList& args, int* exitCode) {
+    QProcess p;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TEMP"), dir_->path());
+    p.setProcessEnvironment(environment);
+    p.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--helper")} + args);
+    if (!p.waitForFinished(120000))
+        qWarning("helper did not finish");
+    if (exitCode)
+        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return p.readAllStandardOutput();
+}
+
+QByteArray HighscoreStressTest::storeRecords(int count) {
+    for (int n = 0; n < count; ++n)
+        Highscore::AppendRecord(path(), 1000 + n, QStringLiteral("Spieler %1").arg(n));
+    return ReadAll(path());
+}
+
+void HighscoreStressTest::twoGamesAppendingAtOnceLeaveEveryRecordWhole() {
+    // Two processes appending 1000 records each at the same time leave exactly 2000 whole records, each writer's in its own order.
+    const QString go = dir_->filePath(QStringLiteral("go"));
+    QList<QProcess*> writers;
+    for (const QString tag : {QStringLiteral("Anna"), QStringLiteral("Bela")}) {
+        auto* p = new QProcess(this);
+        p->start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--helper"), QStringLiteral("append"), path(), tag,
+                  QString::number(RecordsPerWriter), go});
+        QVERIFY(p->waitForStarted());
+        writers << p;
+    }
+    QFile(go).open(QIODevice::WriteOnly);
+    for (QProcess* p : writers) {
+        QVERIFY(p->waitForFinished(120000));
+        QCOMPARE(p->exitCode(), 0);
+        delete p;
+    }
+
+    const QByteArray bytes = ReadAll(path());
+    QCOMPARE(bytes.size(), 2 * RecordsPerWriter * Highscore::RecordSize);
+    int next[2] = {0, 0};
+    int switches = 0;
+    int last = -1;
+    for (int offset = 0; offset < bytes.size(); offset += Highscore::RecordSize) {
+        const QByteArray record = bytes.mid(offset, Highscore::RecordSize);
+        const int who = record.mid(Highscore::NameOffset).startsWith("Anna ") ? 0 : 1;
+        switches += last >= 0 && who != last;
+        last = who;
+        const QString name = QStringLiteral("%1 %2").arg(who == 0 ? "Anna" : "Bela").arg(next[who]);
+        QCOMPARE(record, Highscore::FormatRecord(next[who], name));
+        ++next[who];
+    }
+    QCOMPARE(next[0], RecordsPerWriter);
+    QCOMPARE(next[1], RecordsPerWriter);
+    qInfo("the writers took turns %d times", switches);
+}
+
+void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords_data() {
+    QTest::addColumn<int>("fileMode");    // -1: no file yet
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("read-only file") << 0444 << 0755 << true;
+    QTest::newRow("read-only folder, no file yet") << -1 << 0555 << true;
+    QTest::newRow("read-only folder and file") << 0444 << 0555 << true;
+    // A file the player may write appends also in a folder the player may not.
+    QTest::newRow("read-only folder, writable file") << 0666 << 0555 << false;
+}
+
+void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords() {
+    // A player who may not write the file (or create it) gets "Error Highscore", and every stored record stays as it was.
+    QFETCH(int, fileMode);
+    QFETCH(int, folderMode);
+    QFETCH(bool, fails);
+    QByteArray stored;
+    if (fileMode >= 0) {
+        stored = storeRecords(3);
+        QVERIFY(::chmod(QFile::encodeName(path()).constData(), mode_t(fileMode)) == 0);
+    }
+    QVERIFY(::chmod(QFile::encodeName(dir_->path()).constData(), mode_t(folderMode)) == 0);
+
+    int exitCode = -1;
+    const QByteArray shown = helper({QStringLiteral("entry-as-nobody")}, &exitCode);
+    QCOMPARE(exitCode, 0);
+    if (fails) {
+        QCOMPARE(shown, QByteArray("Error Highscore\n"));
+        QCOMPARE(ReadAll(path()), stored);
+        QCOMPARE(QFile::exists(path()), fileMode >= 0);
+    } else {
+        QCOMPARE(shown, QByteArray());
+        QCOMPARE(ReadAll(path()), stored + Highscore::FormatRecord(4711, QStringLiteral("Nachzügler")));
+    }
+}
+
+void HighscoreStressTest::fullDiskReportsTheErrorAndKeepsWholeRecords_data() {
+    QTest::addColumn<int>("room");  // bytes the disk still takes
+    QTest::newRow("no room") << 0;
+    QTest::newRow("room for part of a record") << 100;
+    QTest::newRow("room for all but one byte") << Highscore::RecordSize - 1;
+}
+
+void HighscoreStressTest::fullDiskReportsTheErrorAndKeepsWholeRecords() {
+    // A write that does not fit gives "Error Highscore" and leaves only whole records: the part written is taken back; with room again the next entry is stored.
+    QFETCH(int, room);
+    const QByteArray stored = storeRecords(5);
+    int exitCode = -1;
+    const QByteArray shown =
+        helper({QStringLiteral("entry-with-limit"), QString::number(stored.size() + room)}, &exitCode);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(shown, QByteArray("Error Highscore\n"));
+    QCOMPARE(ReadAll(path()), stored);
+
+    QCOMPARE(helper({QStringLiteral("entry-with-limit"), QString::number(stored.size() + Highscore::RecordSize)}),
+             QByteArray());
+    QCOMPARE(ReadAll(path()), stored + Highscore::FormatRecord(4711, QStringLiteral("Nachzügler")));
+}
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && qstrcmp(argv[1], "--helper") == 0) {
+        const QByteArray mode = argv[2];
+        if (mode == "append" && argc == 7)
+            return AppendMany(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]), atoi(argv[5]),
+                              QString::fromLocal8Bit(argv[6]));
+        if (mode == "entry-as-nobody")
+            return AddEntryAs(1, argv, true, -1);
+        if (mode == "entry-with-limit" && argc == 4)
+            return AddEntryAs(1, argv, false, atoll(argv[3]));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    HighscoreStressTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_highscore_stress.moc"
