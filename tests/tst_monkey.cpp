@@ -587,6 +587,10 @@ void MonkeyTest::randomPlayKeepsTheGameWhole() {
               monkey.Drifts, timer.elapsed() / 1000.0,
               qPrintable(seen.join(QLatin1Char(' '))));
 
+        int objects = 0;
+        for (TForm* form : GameForms())
+            objects += int(form->findChildren<QObject*>().size());
+        qInfo("objects under the forms: %d, top-level widgets: %d", objects, int(QApplication::topLevelWidgets().size()));
         for (TForm* form : GameForms())
             QVERIFY2(!form->isVisible() && !form->InModalRun(), qPrintable(form->objectName()));
         DestroyScreens();
