@@ -451,8 +451,8 @@ void MissingFilesTest::rulesDocumentMissingOrBroken() {
     ClickButton(Vernicura, QStringLiteral("Anleitung"));  // closes the rules again
     QVERIFY(Vernicura->TextAnleitung->isHidden());
 
-    damage(QStringLiteral("PigmentraAuto.bmp"), Garbage);  // any garbage, under the rules' name
-    QVERIFY(QFile::rename(QStringLiteral("PigmentraAuto.bmp"), file));
+    restore(file);
+    damage(file, Garbage);
     ClickButton(Vernicura, QStringLiteral("Anleitung"));
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(!Vernicura->TextAnleitung->isHidden());
