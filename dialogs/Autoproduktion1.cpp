@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm21.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TAutoproduktion* Autoproduktion = nullptr;
@@ -84,21 +85,15 @@ void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
     Autoakzeptiert->setVisible(Accepted);
     AutoNichtakzeptiert->setVisible(!Accepted);
     Ablehnung->setVisible(!Accepted);
-    if (SoundOn())
-        MediaPlayer->SetFileName(Accepted ? QStringLiteral("PigmentraOK.wav") : QStringLiteral("PigmentraNIO.wav"));
     // The total entered includes this delivery.
     if (Accepted && HighScore)
         HighScore->AddEntry(QStringLiteral("Pigmentra.hsc"), Spielername, Punktestand);
-    if (SoundOn()) {
-        MediaPlayer->Open();
-        MediaPlayer->Play();
-    }
+    PlaySound(MediaPlayer.get(), Accepted ? QStringLiteral("PigmentraOK.wav") : QStringLiteral("PigmentraNIO.wav"));
     ShowForm();
 }
 
 void TAutoproduktion::OkClick() {
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     if (Accepted) {
         if (Spielschirm2)
             Spielschirm2->Close();

@@ -3,6 +3,7 @@
 #include "dialogs/Dialoghilfen1.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TKundenmanager* Kundenmanager = nullptr;
@@ -45,16 +46,11 @@ void TKundenmanager::FormShow() {
     KundenmanagerFigur->Open();
     KundenmanagerFigur->SetDisplay(Display);
     KundenmanagerFigur->Play();
-    if (SoundOn()) {
-        MediaPlayer->SetFileName(QStringLiteral("PigmentraKundenmanager.wav"));
-        MediaPlayer->Open();
-        MediaPlayer->Play();
-    }
+    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraKundenmanager.wav"));
 }
 
 void TKundenmanager::OkClick() {
     KundenmanagerFigur->Close();
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     Close();
 }

@@ -3,6 +3,7 @@
 #include "dialogs/Dialoghilfen1.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TMaxBasisfarben* MaxBasisfarben = nullptr;
@@ -38,16 +39,11 @@ TMaxBasisfarben::TMaxBasisfarben()
 TMaxBasisfarben::~TMaxBasisfarben() = default;
 
 void TMaxBasisfarben::ShowNotice() {
-    if (SoundOn()) {
-        MediaPlayer->SetFileName(QStringLiteral("PigmentraMaxBasisfarben.wav"));
-        MediaPlayer->Open();
-        MediaPlayer->Play();
-    }
+    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraMaxBasisfarben.wav"));
     ShowForm();
 }
 
 void TMaxBasisfarben::OkClick() {
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     Close();
 }

@@ -3,6 +3,7 @@
 #include "dialogs/Dialoghilfen1.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TNeueBasisfarben* NeueBasisfarben = nullptr;
@@ -29,16 +30,11 @@ TNeueBasisfarben::TNeueBasisfarben()
 TNeueBasisfarben::~TNeueBasisfarben() = default;
 
 void TNeueBasisfarben::ShowNotice() {
-    if (SoundOn()) {
-        MediaPlayer->SetFileName(QStringLiteral("PigmentraNeueBasisfarben.wav"));
-        MediaPlayer->Open();
-        MediaPlayer->Play();
-    }
+    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraNeueBasisfarben.wav"));
     ShowModal();
 }
 
 void TNeueBasisfarben::OkClick() {
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     Close();
 }

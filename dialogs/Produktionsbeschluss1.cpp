@@ -6,6 +6,7 @@
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TProduktionsbeschluss* Produktionsbeschluss = nullptr;
@@ -46,18 +47,13 @@ void TProduktionsbeschluss::ShowDecision(TChargenblech* panel) {
     // the dialog stays hidden.
     Bildionio->LoadFromFile(accepted ? QStringLiteral("PigmentraRezeptok.bmp") : QStringLiteral("PigmentraRezeptnio.bmp"));
     RecipeAccepted = accepted;
-    if (SoundOn()) {
-        MediaPlayer->SetFileName(accepted ? QStringLiteral("PigmentraRezeptOK.wav")
+    PlaySound(MediaPlayer.get(), accepted ? QStringLiteral("PigmentraRezeptOK.wav")
                                           : QStringLiteral("PigmentraRezeptNIO.wav"));
-        MediaPlayer->Open();
-        MediaPlayer->Play();
-    }
     ShowForm();
 }
 
 void TProduktionsbeschluss::Button1Click() {
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     Close();
     // Production begins from the laboratory. A decision left open after the
     // player quit the laboratory (its test panel is gone) only closes.

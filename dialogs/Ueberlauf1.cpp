@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm21.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TUeberlauf* Ueberlauf = nullptr;
@@ -46,11 +47,7 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
 TUeberlauf::~TUeberlauf() = default;
 
 void TUeberlauf::ShowNotice() {
-    if (SoundOn()) {
-        MediaPlayer->SetFileName(QStringLiteral("PigmentraUeberlauf.wav"));
-        MediaPlayer->Open();
-        MediaPlayer->Play();
-    }
+    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraUeberlauf.wav"));
     ShowForm();
 }
 
@@ -58,7 +55,6 @@ void TUeberlauf::Button1Click() {
     Punktestand += 5000;
     if (Spielschirm2 && Spielschirm2->Punkte)
         Spielschirm2->Punkte->setText(PointsText(Punktestand));
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     Close();
 }

@@ -12,6 +12,7 @@
 #include "platform/Media.h"
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 #include <QFileInfo>
@@ -42,11 +43,7 @@ void TakeAddition(TChargenblech* panel, TPicture* picture) {
 }
 
 void BookAddition(TMediaPlayer* player, int cost, THistorie* history) {
-    if (SoundOn()) {
-        player->SetFileName(QStringLiteral("PigmentraLaborFill.wav"));
-        player->Open();
-        player->Play();
-    }
+    PlaySound(player, QStringLiteral("PigmentraLaborFill.wav"));
     Punktestand += cost;
     history->AddRow(Mischregal, Mischregal->SelectedIndex);
 }

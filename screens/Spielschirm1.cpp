@@ -13,6 +13,7 @@
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"
 #include "screens/Dosierschritt.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TSpielschirm* Spielschirm = nullptr;
@@ -206,8 +207,7 @@ void TSpielschirm::BossKey() {
 }
 
 void TSpielschirm::ProgrammEnde() {
-    if (SoundOn())
-        MediaPlayer->Close();
+    CloseSound(MediaPlayer.get());
     Rezept->hide();
     AnzeigeHistorie->hide();
     CloseGameDialogs();

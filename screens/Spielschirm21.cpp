@@ -15,6 +15,7 @@
 #include "platform/Toolkit.h"
 #include "screens/Dosierschritt.h"
 #include "screens/Spielschirm1.h"
+#include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
 TSpielschirm2* Spielschirm2 = nullptr;
@@ -133,8 +134,7 @@ void TSpielschirm2::PrepareProduction() {
     Mischregal->DeselectAll();
     AnzeigeHistorie->SetRowCount(0);
     AnzeigeHistorie->SetColCount(0);
-    if (SoundOn())
-        Spielschirm->MediaPlayer->Close();
+    CloseSound(Spielschirm->MediaPlayer.get());
     Spielschirm->Close();
     RefreshPoints();
     TonneZeichnen(true);
@@ -307,8 +307,7 @@ void TSpielschirm2::BatchAusliefernClick() {
 }
 
 void TSpielschirm2::ProgrammEnde() {
-    if (SoundOn())
-        MediaPlayer2->Close();
+    CloseSound(MediaPlayer2.get());
     Rezept->hide();
     AnzeigeHistorie->hide();
     CloseGameDialogs();

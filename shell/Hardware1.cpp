@@ -1,6 +1,7 @@
 #include "shell/Hardware1.h"
 
 #include "platform/Media.h"
+#include "shell/Konfiguration1.h"
 #include "shell/Vernicura1.h"
 
 #include <QPushButton>
@@ -26,4 +27,17 @@ void THardware::Toggle() {
 void THardware::ShowCaption() {
     if (Vernicura && Vernicura->Ton)
         Vernicura->Ton->setText(TonAn ? QStringLiteral("Ton aus") : QStringLiteral("Ton ein"));
+}
+
+void PlaySound(TMediaPlayer* player, const QString& fileName) {
+    if (!SoundOn())
+        return;
+    player->SetFileName(fileName);
+    player->Open();
+    player->Play();
+}
+
+void CloseSound(TMediaPlayer* player) {
+    if (SoundOn())
+        player->Close();
 }
