@@ -23,6 +23,8 @@ QFont SwatchFont() {
 int MaxRecipeColours() { return Konfiguration ? Konfiguration->MaxRezeptfarben : 8; }
 }  // namespace
 
+int ProductionTrackBarMax(double amount) { return amount > 5000.0 ? 12000 : 5000; }
+
 TBasisfarbe::TBasisfarbe(const QString& code, int red, int green, int blue) : Code(code) {
     Rgb = {red, green, blue};
     Colour = ToDisplayColour(Rgb);
@@ -131,7 +133,7 @@ void TBasisfarbe::SwatchClick() {
         // units would put the minimum above the usual maximum: the track bar
         // then reaches what the vessel holds.
         if (ProductionSwatch) {
-            Slider->SetMax(Amount > 5000.0 ? 12000 : 5000);
+            Slider->SetMax(ProductionTrackBarMax(Amount));
             Slider->SetMin(static_cast<int>(Amount));
         }
         Slider->SetPosition(static_cast<int>(Amount));

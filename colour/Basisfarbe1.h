@@ -11,6 +11,12 @@ class TMischregal;
 class TPicture;
 class TTrackBar;
 
+// The production track bar runs to 5000 units; a base colour that already
+// holds more than that (a main component above about 83 % of the laboratory
+// recipe) gets the vessel's 12000, so its minimum never lies above the
+// maximum.
+int ProductionTrackBarMax(double amount);
+
 class TBasisfarbe {
 public:
     TTrackBar* Slider = nullptr;

@@ -26,8 +26,6 @@ int DosingPause(double added) {
     return ms >= 500.0 ? 500 : int(ms);
 }
 
-int ProductionTrackBarMax(double amount) { return amount > 5000.0 ? 12000 : 5000; }
-
 void RefreshPanel(TChargenblech* panel, TPicture* picture) {
     panel->Colour = Mischregal->Mix(panel->Rgb);
     picture->FillClip(ToQColor(panel->Colour));

@@ -18,12 +18,6 @@ class QWidget;
 // amount was lowered.
 int DosingPause(double added);
 
-// The production track bar runs to 5000 units; a base colour that already
-// holds more than that (a main component above about 83 % of the laboratory
-// recipe) gets the vessel's 12000, so its minimum never lies above the
-// maximum.
-int ProductionTrackBarMax(double amount);
-
 // Mixes the shelf into the panel, fills the panel picture with the mixture,
 // rebuilds the recipe grid and measures the colour against the target.
 void RefreshPanel(TChargenblech* panel, TPicture* picture);
