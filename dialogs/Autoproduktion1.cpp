@@ -21,13 +21,13 @@ TAutoproduktion::TAutoproduktion()
     Autoproduktion = this;
 
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 0, 801, 345);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.bmp"));
     // The car painting lies on the form behind the panel, which hides its
     // lower part; the panel holds a second copy whose lower part continues it.
     Image1 = new TTransparentPicture(this, QStringLiteral("Image1"), 351, 117, 534, 407);
     Image1->LoadDecoration(CarPainting);
     Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 798, 45);
-    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -1, 300, 816, 255, false);
     Image4 = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 351, -184, 479, 407);
     Image4->LoadDecoration(CarPainting);

@@ -20,10 +20,10 @@ THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 802, 300);
     Image1->SetFixedControlSize(true);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 800, 48);
     Image2->SetFixedControlSize(true);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("High"), 33, 242, 106, 61, 43);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Score"), 125, 242, 135, 61, 43, true);

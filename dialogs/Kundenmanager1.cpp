@@ -12,9 +12,9 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
     Kundenmanager = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Manager:"), 40, 16, 196, 29, 24, true);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Muszály sietni egy kicsit!"), 40, 49, 320, 32,

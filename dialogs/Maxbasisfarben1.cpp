@@ -14,9 +14,9 @@ TMaxBasisfarben::TMaxBasisfarben()
     SetOuterSize(QSize(820, 632));
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 556, 810, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16, 384,
                        29, 24, true);

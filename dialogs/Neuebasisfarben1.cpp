@@ -13,9 +13,9 @@ TNeueBasisfarben::TNeueBasisfarben()
     NeueBasisfarben = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 48);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -8, 300, 816, 255, false);
     Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 1, 1, 814, 253);
     Image3->LoadDecoration(QStringLiteral("PigmentraNeueBasisfarben.bmp"));

@@ -16,9 +16,9 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     Produktionsbeschluss = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBannerLabor.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBannerLabor.bmp"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The accepted picture stands in the dialog until the first decision.

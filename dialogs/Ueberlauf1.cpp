@@ -13,9 +13,9 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     Ueberlauf = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.bmp"));
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     // The puddle's white surroundings let the panel show through; the
     // picture is scaled into its place.

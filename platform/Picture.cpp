@@ -1,8 +1,10 @@
 #include "platform/Picture.h"
 
+#include "platform/Bmp.h"
 #include "platform/FloodFill.h"
 #include "platform/Toolkit.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -37,6 +39,16 @@ QHash<QString, DecodedFile>& DecodedFiles() {
     return files;
 }
 
+// The game's artwork through the quick reader; null for any other file.
+QImage ReadArtwork(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const qint64 size = file.size();
+    const uchar* bytes = size > 0 ? file.map(0, size) : nullptr;
+    return ReadPlainBmp(bytes, bytes ? size : 0);
+}
+
 // Reads and decodes a picture file, or takes it from the files decoded before.
 QImage DecodeFile(const QString& fileName) {
     if (!QFileInfo::exists(fileName))
@@ -51,8 +63,8 @@ QImage DecodeFile(const QString& fileName) {
             return it->image;
     }
     files.remove(path);
-    QImage loaded;
-    if (!loaded.load(fileName) || loaded.isNull())
+    QImage loaded = ReadArtwork(fileName);
+    if (loaded.isNull() && (!loaded.load(fileName) || loaded.isNull()))
         throw ToolkitError(QStringLiteral("Die Datei \"%1\" ist kein gültiges Bild.").arg(fileName));
     loaded = loaded.convertToFormat(QImage::Format_RGB32);
     if (known)

@@ -35,8 +35,8 @@ TSpielschirm::TSpielschirm()
 TSpielschirm::~TSpielschirm() = default;
 
 void TSpielschirm::buildLayout() {
-    Image2 = MakeDecoration(this, QStringLiteral("Image2"), QStringLiteral("PigmentraTopBar.png"), 0, 0, 801, 49);
-    Image3 = MakeDecoration(this, QStringLiteral("Image3"), QStringLiteral("PigmentraBottomBar.png"), -2, 553, 816, 45);
+    Image2 = MakeDecoration(this, QStringLiteral("Image2"), QStringLiteral("PigmentraTopBar.bmp"), 0, 0, 801, 49);
+    Image3 = MakeDecoration(this, QStringLiteral("Image3"), QStringLiteral("PigmentraBottomBar.bmp"), -2, 553, 816, 45);
     // An invisible click area lying on the bottom bar.
     Boss = new TClickArea(this, QStringLiteral("Boss"), 31, 572, 33, 13);
     Boss->OnClick = [this] { BossKey(); };

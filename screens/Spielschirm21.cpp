@@ -39,8 +39,8 @@ TSpielschirm2::TSpielschirm2()
 TSpielschirm2::~TSpielschirm2() = default;
 
 void TSpielschirm2::buildLayout() {
-    Image2 = MakeDecoration(this, QStringLiteral("Image2"), QStringLiteral("PigmentraTopBar.png"), 0, 0, 807, 48);
-    Image4 = MakeDecoration(this, QStringLiteral("Image4"), QStringLiteral("PigmentraBottomBar.png"), 0, 553, 816, 45);
+    Image2 = MakeDecoration(this, QStringLiteral("Image2"), QStringLiteral("PigmentraTopBar.bmp"), 0, 0, 807, 48);
+    Image4 = MakeDecoration(this, QStringLiteral("Image4"), QStringLiteral("PigmentraBottomBar.bmp"), 0, 553, 816, 45);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 45, 816, 505, false);
 
     QList<QWidget*> titles;

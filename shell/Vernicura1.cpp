@@ -54,9 +54,9 @@ TVernicura::~TVernicura() { FreeGameObjects(); }
 
 void TVernicura::BuildLayout() {
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.png"));
+    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
     Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 816, 48);
-    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.png"));
+    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The rules, hidden until "Szabály" is pressed.

@@ -135,10 +135,10 @@ void TstAssets::picturesHaveTheirScreenSizes() {
                     {"PigmentraPfuetze.bmp", {685, 226}},       {"PigmentraFass.bmp", {115, 145}},
                     {"PigmentraTonne.bmp", {115, 145}},         {"PigmentraTopf.bmp", {106, 101}},
                     {"PigmentraTube.bmp", {97, 221}},           {"PigmentraStrahl.bmp", {96, 85}},
-                    {"PigmentraBanner.png", {800, 300}},        {"PigmentraBannerLabor.png", {800, 300}},
-                    {"PigmentraBannerProduktion.png", {800, 300}}, {"PigmentraStartTitel.png", {795, 306}},
-                    {"PigmentraStartUnten.png", {816, 300}},    {"PigmentraTopBar.png", {808, 49}},
-                    {"PigmentraBottomBar.png", {816, 48}}};
+                    {"PigmentraBanner.bmp", {800, 300}},        {"PigmentraBannerLabor.bmp", {800, 300}},
+                    {"PigmentraBannerProduktion.bmp", {800, 300}}, {"PigmentraStartTitel.bmp", {795, 306}},
+                    {"PigmentraStartUnten.bmp", {816, 300}},    {"PigmentraTopBar.bmp", {808, 49}},
+                    {"PigmentraBottomBar.bmp", {816, 48}}};
     for (const auto& e : expected)
         QCOMPARE(QImage(e.name).size(), e.size);
     // The game's BMP files are 24-bit uncompressed.

@@ -176,10 +176,10 @@ void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("how");
     const QStringList files = {
-        QStringLiteral("PigmentraBanner.png"),         QStringLiteral("PigmentraBottomBar.png"),
-        QStringLiteral("PigmentraTopBar.png"),         QStringLiteral("PigmentraStartTitel.png"),
-        QStringLiteral("PigmentraStartUnten.png"),     QStringLiteral("PigmentraBannerLabor.png"),
-        QStringLiteral("PigmentraBannerProduktion.png"), QStringLiteral("PigmentraAutoproduktion.bmp"),
+        QStringLiteral("PigmentraBanner.bmp"),         QStringLiteral("PigmentraBottomBar.bmp"),
+        QStringLiteral("PigmentraTopBar.bmp"),         QStringLiteral("PigmentraStartTitel.bmp"),
+        QStringLiteral("PigmentraStartUnten.bmp"),     QStringLiteral("PigmentraBannerLabor.bmp"),
+        QStringLiteral("PigmentraBannerProduktion.bmp"), QStringLiteral("PigmentraAutoproduktion.bmp"),
         QStringLiteral("PigmentraNeueBasisfarben.bmp"), QStringLiteral("PigmentraPfuetze.bmp"),
         QStringLiteral("PigmentraFass.bmp")};
     for (const QString& file : files) {

@@ -1,9 +1,12 @@
 // Pictures read from files: each file is decoded once and shared by the
 // controls that show it, and decorative artwork is decoded when first needed.
+#include "platform/Bmp.h"
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +21,31 @@ QString WriteBmp(const QTemporaryDir& dir, const QString& name, QSize size, QRgb
     image.save(path, "BMP");
     return path;
 }
+
+// A picture of random pixels written by Qt's BMP writer (24 bits per pixel,
+// bottom-up rows padded to four bytes).
+QByteArray RandomBmp(QSize size, quint32 seed, QImage* written) {
+    QRandomGenerator random(seed);
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, 0xFF000000u | random.bounded(0x1000000u));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    *written = image;
+    return bytes;
+}
+
+QImage Quick(const QByteArray& bytes) {
+    return ReadPlainBmp(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+}
+
+void PutLittleEndian32(QByteArray& bytes, int at, qint32 value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char(quint32(value) >> (8 * i) & 0xFF);
+}
 }  // namespace
 
 class PictureLoadingTest : public QObject {
@@ -28,6 +56,8 @@ private slots:
     void aFileChangedOnDiskIsReadAgain();
     void decorationIsReadWhenFirstNeeded();
     void brokenDecorationLeavesThePictureAsItWas();
+    void quickReaderGivesThePixelsQtReads();
+    void quickReaderLeavesOtherFilesToQt();
 };
 
 void PictureLoadingTest::paintingOnOnePictureLeavesTheOthersOfTheFile() {
@@ -122,6 +152,78 @@ void PictureLoadingTest::brokenDecorationLeavesThePictureAsItWas() {
     QVERIFY(QFile::copy(garbage, spoilt));
     picture.grab();  // painting it must not fail either
     QCOMPARE(picture.Pixel(2, 2), 0x00FF00u);
+}
+
+void PictureLoadingTest::quickReaderGivesThePixelsQtReads() {
+    // Every row padding (widths 1 to 8) and a screen-sized picture: the quick
+    // reader's pixels are those Qt's general reader decodes from the same
+    // bytes, and those that were written.
+    for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(3, 2), QSize(4, 5), QSize(5, 4), QSize(6, 1),
+                             QSize(7, 7), QSize(8, 2), QSize(795, 306)}) {
+        QImage written;
+        const QByteArray bytes = RandomBmp(size, quint32(size.width() * 1000 + size.height()), &written);
+        const QImage quick = Quick(bytes);
+        QVERIFY2(!quick.isNull(), qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        QCOMPARE(quick.format(), QImage::Format_RGB32);
+        QCOMPARE(quick, QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(quick, written);
+    }
+
+    // A negative height stores the rows top-down.
+    QImage written;
+    QByteArray bytes = RandomBmp(QSize(5, 3), 7, &written);
+    const int offset = int(quint8(bytes[10]));
+    const int stride = 16;  // 5 pixels of 3 bytes, padded to 16
+    QByteArray flipped = bytes.left(offset);
+    for (int row = 2; row >= 0; --row)
+        flipped += bytes.mid(offset + row * stride, stride);
+    PutLittleEndian32(flipped, 22, -3);
+    QCOMPARE(Quick(flipped), written);
+}
+
+void PictureLoadingTest::quickReaderLeavesOtherFilesToQt() {
+    // Anything but a whole uncompressed 24-bit BMP is refused (a null image),
+    // so that Qt's reader decides; the game still loads such files.
+    QImage written;
+    const QByteArray good = RandomBmp(QSize(6, 4), 11, &written);
+    QVERIFY(!Quick(good).isNull());
+
+    QVERIFY(Quick(QByteArray()).isNull());
+    QVERIFY(Quick(good.left(good.size() - 1)).isNull());  // last row cut short
+    QVERIFY(Quick(good.left(30)).isNull());               // header cut short
+    QByteArray notBmp = good;
+    notBmp[0] = 'P';
+    QVERIFY(Quick(notBmp).isNull());
+    QByteArray huge = good;
+    PutLittleEndian32(huge, 18, 0x7FFFFFFF);  // width
+    QVERIFY(Quick(huge).isNull());
+    QByteArray flat = good;
+    PutLittleEndian32(flat, 22, 0);  // height
+    QVERIFY(Quick(flat).isNull());
+    QByteArray compressed = good;
+    PutLittleEndian32(compressed, 30, 1);  // run-length encoded
+    QVERIFY(Quick(compressed).isNull());
+    QByteArray farOffset = good;
+    PutLittleEndian32(farOffset, 10, good.size());  // pixels beyond the end
+    QVERIFY(Quick(farOffset).isNull());
+
+    // An indexed 8-bit BMP goes to Qt's reader and loads as ever.
+    QImage indexed(9, 5, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(200, 100, 50)});
+    indexed.fill(1);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("indexed.bmp"));
+    QVERIFY(indexed.save(path, "BMP"));
+    QVERIFY(Quick([&] {
+                QFile f(path);
+                f.open(QIODevice::ReadOnly);
+                return f.readAll();
+            }())
+                .isNull());
+    QWidget parent;
+    TPicture picture(&parent, QStringLiteral("picture"), 0, 0);
+    picture.LoadFromFile(path);
+    QCOMPARE(picture.Pixel(8, 4), 0xC86432u);
 }
 
 QTEST_MAIN(PictureLoadingTest)

@@ -201,13 +201,13 @@ QImage drawBottomBar() {
 }  // namespace
 
 void writeBanners(const QString& dir) {
-    savePng(drawBanner(QString()), dir, QStringLiteral("PigmentraBanner.png"));
-    savePng(drawBanner(QStringLiteral("Labor")), dir, QStringLiteral("PigmentraBannerLabor.png"));
-    savePng(drawBanner(QStringLiteral("Produktion")), dir, QStringLiteral("PigmentraBannerProduktion.png"));
-    savePng(drawStartTitle(), dir, QStringLiteral("PigmentraStartTitel.png"));
-    savePng(drawStartLower(), dir, QStringLiteral("PigmentraStartUnten.png"));
-    savePng(drawTopBar(), dir, QStringLiteral("PigmentraTopBar.png"));
-    savePng(drawBottomBar(), dir, QStringLiteral("PigmentraBottomBar.png"));
+    saveBmp(drawBanner(QString()), dir, QStringLiteral("PigmentraBanner.bmp"));
+    saveBmp(drawBanner(QStringLiteral("Labor")), dir, QStringLiteral("PigmentraBannerLabor.bmp"));
+    saveBmp(drawBanner(QStringLiteral("Produktion")), dir, QStringLiteral("PigmentraBannerProduktion.bmp"));
+    saveBmp(drawStartTitle(), dir, QStringLiteral("PigmentraStartTitel.bmp"));
+    saveBmp(drawStartLower(), dir, QStringLiteral("PigmentraStartUnten.bmp"));
+    saveBmp(drawTopBar(), dir, QStringLiteral("PigmentraTopBar.bmp"));
+    saveBmp(drawBottomBar(), dir, QStringLiteral("PigmentraBottomBar.bmp"));
 }
 
 }  // namespace gen

@@ -7,9 +7,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QSaveFile>
-#include <QtEndian>
 #include <QtMath>
-#include <array>
 #include <stdexcept>
 
 namespace gen {
@@ -54,63 +52,7 @@ static void saveImage(const QImage& image, const QString& dir, const QString& na
 
 void saveBmp(const QImage& image, const QString& dir, const QString& name) { saveImage(image, dir, name, "BMP"); }
 
-// The screens' artwork is decoded while the game starts. Rows stored without
-// a prediction filter decode about twice as fast as the writer's adaptive
-// choice, and this flat artwork comes out no larger.
-static quint32 pngCrc(const QByteArray& bytes) {
-    static const auto table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 n = 0; n < 256; ++n) {
-            quint32 c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    quint32 c = 0xFFFFFFFFu;
-    for (char byte : bytes)
-        c = table[(c ^ quint8(byte)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
-static void appendBigEndian(QByteArray& out, quint32 value) {
-    const quint32 be = qToBigEndian(value);
-    out.append(reinterpret_cast<const char*>(&be), 4);
-}
-
-static void appendChunk(QByteArray& out, const char* type, const QByteArray& data) {
-    appendBigEndian(out, quint32(data.size()));
-    const QByteArray body = QByteArray(type, 4) + data;
-    out.append(body);
-    appendBigEndian(out, pngCrc(body));
-}
-
-static QByteArray unfilteredPng(const QImage& source) {
-    const QImage image = source.convertToFormat(QImage::Format_RGB888);
-    const int rowBytes = image.width() * 3;
-    QByteArray rows;
-    rows.reserve((rowBytes + 1) * image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        rows.append('\0');  // filter type: none
-        rows.append(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes);
-    }
-    QByteArray header;
-    appendBigEndian(header, quint32(image.width()));
-    appendBigEndian(header, quint32(image.height()));
-    header.append("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter method, no interlace
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    appendChunk(png, "IHDR", header);
-    appendChunk(png, "IDAT", qCompress(rows, 9).mid(4));  // a zlib stream after qCompress's length
-    appendChunk(png, "IEND", QByteArray());
-    return png;
-}
-
 void savePng(const QImage& image, const QString& dir, const QString& name) {
-    if (!image.hasAlphaChannel()) {
-        saveBytes(unfilteredPng(image), dir, name);
-        return;
-    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -1,0 +1,21 @@
+// fuzz-qt: Core Gui
+//
+// The quick artwork reader on arbitrary bytes: it must never read outside the
+// file, and whatever it accepts is a whole picture within its size limit.
+#include "platform/Bmp.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QImage image = ReadPlainBmp(data, qint64(size));
+    if (image.isNull())
+        return 0;
+    const qint64 pixels = qint64(image.width()) * image.height();
+    // Three bytes a pixel and two headers must have been there to read.
+    if (image.format() != QImage::Format_RGB32 || image.width() > 16384 || image.height() > 16384 ||
+        qint64(size) < 54 + pixels * 3)
+        std::abort();
+    return 0;
+}
