@@ -1,76 +1,84 @@
 #include "platform/Media.h"
 
+#include "platform/MediaModule.h"
 #include "platform/Toolkit.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QPointer>
-#include <QUrl>
-#include <QVBoxLayout>
-#include <QVideoWidget>
-#include <QWidget>
+#include <QLibrary>
 
 namespace {
-class QtMediaPlayer : public TMediaPlayer {
-public:
-    ~QtMediaPlayer() override {
-        if (player_)
-            player_->stop();
-        delete video_.data();  // made by this player inside a panel that may outlive it
-    }
+QString ModulePath() {
+    const QString chosen = qEnvironmentVariable("PIGMENTRA_MEDIA_MODULE");
+    if (!chosen.isEmpty())
+        return chosen;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/pigmentra_media.so");
+}
 
-    void SetFileName(const QString& fileName) override { fileName_ = fileName; }
+struct LoadedBackend {
+    TMediaBackend* backend = nullptr;
+    QString error;
+};
+
+// Loads the media module once; it stays loaded until the process ends.
+const LoadedBackend& Backend() {
+    static const LoadedBackend loaded = [] {
+        LoadedBackend result;
+        QLibrary library(ModulePath());
+        auto entry = reinterpret_cast<TMediaBackendEntry>(library.resolve(PIGMENTRA_MEDIA_BACKEND_SYMBOL));
+        if (entry)
+            result.backend = entry();
+        if (!result.backend)
+            result.error = QStringLiteral("Ton und Video sind nicht verfügbar: %1").arg(library.errorString());
+        return result;
+    }();
+    return loaded;
+}
+
+// A player as the screens hold it from their construction on: the module is
+// asked for the real one only when a file is first opened or the clip is
+// first given its panel, so that building the screens loads no media stack.
+class ModulePlayer : public TMediaPlayer {
+public:
+    void SetFileName(const QString& fileName) override {
+        fileName_ = fileName;
+        if (player_)
+            player_->SetFileName(fileName);
+    }
 
     void Open() override {
         if (!QFileInfo::exists(fileName_))
             throw ToolkitError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(fileName_));
-        ensurePlayer();
-        player_->stop();
-        player_->setSource(QUrl::fromLocalFile(QFileInfo(fileName_).absoluteFilePath()));
+        realPlayer().Open();
     }
 
     void Play() override {
         if (player_)
-            player_->play();
+            player_->Play();
     }
 
     void Close() override {
-        if (!player_)
-            return;
-        player_->stop();
-        player_->setSource(QUrl());
+        if (player_)
+            player_->Close();
     }
 
-    void SetDisplay(QWidget* panel) override {
-        ensurePlayer();
-        if (!video_) {
-            video_ = new QVideoWidget(panel);
-            video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
-        }
-        video_->setGeometry(0, 0, panel->width(), panel->height());
-        video_->show();
-        player_->setVideoOutput(video_);
-    }
+    void SetDisplay(QWidget* panel) override { realPlayer().SetDisplay(panel); }
 
 private:
-    void ensurePlayer() {
-        if (player_)
-            return;
-        player_ = std::make_unique<QMediaPlayer>();
-        // Sound only where the system has an output: a video plays silently.
-        if (AudioOutputCount() > 0) {
-            audio_ = std::make_unique<QAudioOutput>();
-            player_->setAudioOutput(audio_.get());
+    // Raises ToolkitError when the module cannot be loaded.
+    TMediaPlayer& realPlayer() {
+        if (!player_) {
+            const LoadedBackend& loaded = Backend();
+            if (!loaded.backend)
+                throw ToolkitError(loaded.error);
+            player_ = loaded.backend->CreatePlayer(AudioOutputCount() > 0);
+            player_->SetFileName(fileName_);
         }
+        return *player_;
     }
 
     QString fileName_;
-    std::unique_ptr<QAudioOutput> audio_;
-    std::unique_ptr<QMediaPlayer> player_;
-    QPointer<QVideoWidget> video_;
+    std::unique_ptr<TMediaPlayer> player_;
 };
 
 TMediaPlayerFactory& factory() {
@@ -86,7 +94,7 @@ std::function<int()>& counter() {
 std::unique_ptr<TMediaPlayer> CreateMediaPlayer(const QString& name) {
     if (factory())
         return factory()(name);
-    return std::make_unique<QtMediaPlayer>();
+    return std::make_unique<ModulePlayer>();
 }
 
 void SetMediaPlayerFactory(TMediaPlayerFactory f) { factory() = std::move(f); }
@@ -94,7 +102,8 @@ void SetMediaPlayerFactory(TMediaPlayerFactory f) { factory() = std::move(f); }
 int AudioOutputCount() {
     if (counter())
         return counter()();
-    static const int count = int(QMediaDevices::audioOutputs().size());
+    // Without the module the game cannot play a sound: it counts as none.
+    static const int count = Backend().backend ? Backend().backend->AudioOutputCount() : 0;
     return count;
 }
 

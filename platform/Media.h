@@ -1,7 +1,7 @@
 #pragma once
-// Media players for the game's sounds and the manager's clip. The Qt player
-// is created at first use (GStreamer's set-up is slow and must not land in
-// start-up); tests install a factory that makes recording fakes.
+// Media players for the game's sounds and the manager's clip. The real ones
+// come from the media module, loaded at first use (see MediaModule.h); tests
+// install a factory that makes recording fakes.
 #include <QString>
 #include <functional>
 #include <memory>
@@ -28,6 +28,7 @@ std::unique_ptr<TMediaPlayer> CreateMediaPlayer(const QString& name);
 // Installs a factory; an empty one restores the Qt players.
 void SetMediaPlayerFactory(TMediaPlayerFactory factory);
 
-// The number of audio outputs of the system; injectable for tests.
+// The number of audio outputs of the system (0 when the media module cannot
+// be loaded); injectable for tests.
 int AudioOutputCount();
 void SetAudioOutputCounter(std::function<int()> counter);

@@ -9,6 +9,12 @@
 THardware::THardware() {
     TonAn = true;
     ShowCaption();
+}
+
+void THardware::CheckOutputs() {
+    if (outputsChecked_)
+        return;
+    outputsChecked_ = true;
     // This platform has no separate count of MIDI outputs: the audio outputs
     // stand for both.
     if (AudioOutputCount() == 0) {

@@ -52,4 +52,9 @@ uint32_t ClockSeed() {
 
 uint64_t RandomState() { return state; }
 
-bool SoundOn() { return Hardware != nullptr && Hardware->TonAn; }
+bool SoundOn() {
+    if (!Hardware)
+        return false;
+    Hardware->CheckOutputs();
+    return Hardware->TonAn;
+}

@@ -128,6 +128,11 @@ void TVernicura::BuildLayout() {
     ConnectClicked(Ton, [this] { TonClick(); });
     ConnectClicked(Ende, [this] { EndeClick(); });
     ConnectClicked(Ok, [this] { OkClick(); });
+    // The sound switch asks the system before the player first sees it.
+    OnShow = [] {
+        if (Hardware)
+            Hardware->CheckOutputs();
+    };
 }
 
 void TVernicura::CreateGameObjects() {

@@ -19,6 +19,8 @@ export QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export TEMP="$scratch"
+# The installed game must find its own media module, not the build's.
+unset PIGMENTRA_MEDIA_MODULE
 
 if ! "${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
     cat "$scratch/install.log"
@@ -41,6 +43,7 @@ done
 
 [ -x "$prefix/bin/pigmentra" ] || fail "launcher missing or not executable"
 [ -x "$prefix/libexec/pigmentra/pigmentra" ] || fail "game executable missing or not executable"
+[ -f "$prefix/libexec/pigmentra/pigmentra_media.so" ] || fail "media module missing beside the executable"
 for size in 16 32 48 64 128 256; do
     [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/pigmentra.png" ] || fail "missing ${size}x${size} icon"
 done

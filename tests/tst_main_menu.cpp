@@ -123,6 +123,7 @@ private slots:
     void rulesToggleAndReadFileAgainOnEachOpening();
     void missingRulesFileKeepsBoxOpenAndCreditHidden();
     void soundButtonWithoutAndWithAudioOutputs();
+    void aSoundBeforeTheMenuAsksTheSystemFirst();
     void highscoreButtonShowsTable();
 
 private:
@@ -472,20 +473,29 @@ void MainMenuTest::missingRulesFileKeepsBoxOpenAndCreditHidden() {
 
 void MainMenuTest::soundButtonWithoutAndWithAudioOutputs() {
     // No audio output: "Ton ein", disabled, silent. With one: "Ton aus", and
-    // two presses come back to "Ton aus" with sound on.
+    // two presses come back to "Ton aus" with sound on. The system is asked
+    // once, when the main menu is first shown, not while the screens are built.
     DestroyScreens();
     env_->audioOutputs = 0;
+    env_->audioOutputQueries = 0;
     Randomize(1);
     CreateScreens();
+    QCOMPARE(env_->audioOutputQueries, 0);
+    Vernicura->ShowForm();
+    QCOMPARE(env_->audioOutputQueries, 1);
     QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton ein"));
     QVERIFY(!Vernicura->Ton->isEnabled());
     QVERIFY(!Hardware->TonAn);
     QVERIFY(!SoundOn());
+    Vernicura->hide();
+    Vernicura->ShowForm();
+    QCOMPARE(env_->audioOutputQueries, 1);
 
     DestroyScreens();
     env_->audioOutputs = 1;
     Randomize(1);
     CreateScreens();
+    Vernicura->ShowForm();
     QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton aus"));
     QVERIFY(Vernicura->Ton->isEnabled());
     QVERIFY(SoundOn());
@@ -495,6 +505,23 @@ void MainMenuTest::soundButtonWithoutAndWithAudioOutputs() {
     ClickButton(Vernicura, QStringLiteral("Ton"));
     QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton aus"));
     QVERIFY(SoundOn());
+    Vernicura->hide();
+}
+
+void MainMenuTest::aSoundBeforeTheMenuAsksTheSystemFirst() {
+    // A sound about to start before the main menu was ever shown (a screen
+    // driven on its own) still finds the switch off on a silent system.
+    DestroyScreens();
+    env_->audioOutputs = 0;
+    env_->audioOutputQueries = 0;
+    Randomize(1);
+    CreateScreens();
+    FakeMediaLog::Clear();
+    PlaySound(Spielschirm->MediaPlayer.get(), QStringLiteral("PigmentraLaborFill.wav"));
+    QCOMPARE(env_->audioOutputQueries, 1);
+    QCOMPARE(FakeMediaLog::Calls(), QStringList());
+    QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton ein"));
+    QVERIFY(!Vernicura->Ton->isEnabled());
 }
 
 void MainMenuTest::highscoreButtonShowsTable() {

@@ -42,7 +42,10 @@ QStringList& FakeMediaLog::MissingFiles() {
 TestEnvironment::TestEnvironment(int outputs) : audioOutputs(outputs) {
     SetClock(&clock);
     SetMediaPlayerFactory([](const QString& name) { return std::make_unique<FakeMediaPlayer>(name); });
-    SetAudioOutputCounter([this] { return audioOutputs; });
+    SetAudioOutputCounter([this] {
+        ++audioOutputQueries;
+        return audioOutputs;
+    });
     SetToolkitErrorReporter([this](const QString& m) { errors.append(m); });
     SetGameMessageReporter([this](const QString& m) { messages.append(m); });
     SetDesktopSizeOverride(QSize(1024, 768));

@@ -47,6 +47,7 @@ public:
     QStringList errors;    // toolkit failures shown
     QStringList messages;  // the game's own message boxes shown
     int audioOutputs;
+    int audioOutputQueries = 0;  // how often the game asked for the count
 
     // Called whenever a form starts a modal run (e.g. press its Ok).
     std::function<void(TForm*)> onModal;
