@@ -206,6 +206,10 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
         Dosierung->SetColour(buttonFace());
         lastLevelRow_ = -1;
         AuswahlEimer->LoadFromFile(QStringLiteral("PigmentraTonne.bmp"));
+        // The old paint is taken away in the picture's own empty colour: the
+        // desktop's button colour (the theme's) need not be the picture's,
+        // and the paint would then never come back after the first dose.
+        emptyInside_ = QColor::fromRgb(AuswahlEimer->Pixel(1, 28));
     }
 
     double sum = 0.0;
@@ -216,8 +220,8 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
 
     // Take the old level and its paint away.
     if (lastLevelRow_ != -1) {
-        AuswahlEimer->Line(5, lastLevelRow_, right, lastLevelRow_, buttonFace());
-        AuswahlEimer->FloodFill(10, 120, buttonFace());
+        AuswahlEimer->Line(5, lastLevelRow_, right, lastLevelRow_, emptyInside_);
+        AuswahlEimer->FloodFill(10, 120, emptyInside_);
     }
     lastLevelRow_ = row;
     AuswahlEimer->Line(5, row, right, row, Qt::black);

@@ -72,6 +72,7 @@ private:
     void buildLayout();
     void hideDosing();
     int lastLevelRow_ = -1;
+    QColor emptyInside_;  // the vessel picture's inside while empty
 };
 
 extern TSpielschirm2* Spielschirm2;

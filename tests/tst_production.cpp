@@ -50,6 +50,7 @@ private slots:
     void deliveryJudgesTheDeviatedBatchAndRestoresTheMixture();
     void vegeLeavesWithoutHighscore();
     void trackBarReachesAMainComponentAboveFiveThousand();
+    void vesselShowsEachDoseUnderAnyDesktopColours();
 };
 
 void ProductionTest::batchFromLaboratoryRecipe_data() {
@@ -291,6 +292,24 @@ void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
     QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
     QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 100);
     QCOMPARE(Punktestand, 100 + 3 * 700);
+}
+
+void ProductionTest::vesselShowsEachDoseUnderAnyDesktopColours() {
+    // A desktop theme whose button colour is not the vessel picture's grey:
+    // every dose still repaints the inside in the batch's new colour.
+    const QPalette saved = QApplication::palette();
+    QPalette themed = saved;
+    themed.setColor(QPalette::Button, QColor(200, 210, 220));
+    QApplication::setPalette(themed);
+    produce({{0, 40}, {12, 60}});
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), QColor(134, 134, 120));
+    ScreenGame::ProductionDose(12, 4000);
+    const QColor after = ToQColor(Spielschirm->Blech->Colour);
+    QVERIFY(after != QColor(134, 134, 120));
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), after);
+    ScreenGame::ProductionDose(0, 4100);
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), ToQColor(Spielschirm->Blech->Colour));
+    QApplication::setPalette(saved);
 }
 
 QTEST_MAIN(ProductionTest)
