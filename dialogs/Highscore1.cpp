@@ -46,6 +46,8 @@ THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"
 
     Loeschen = MakeButton(Panel1, QStringLiteral("Loeschen"), QStringLiteral("Törlés"), 720, 160);
     Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), 720, 200);
+    // Enter means "Játék" alone: were "Törlés" a default button too, one key
+    // press could delete every stored result.
     Ok->setDefault(true);
     SetDefaultButton(Ok);
     ConnectClicked(Loeschen, [this] { LoeschenClick(); });

@@ -212,6 +212,15 @@ private slots:
         QCOMPARE(ReadFile(file()), Record(7000, "Ida"));
     }
 
+    void enterPlaysOnAndNeverDeletesTheTable() {
+        // Enter presses "Játék" only: a key press must not wipe every result.
+        hs->AddEntry("Pigmentra.hsc", "Eva", 3000);
+        hs->ShowTable("Pigmentra.hsc");
+        QTest::keyClick(hs, Qt::Key_Return);
+        QVERIFY(!hs->isVisible());
+        QCOMPARE(ReadFile(file()), Record(3000, "Eva"));
+    }
+
     void emptyFileBlanksPreviousFirstRow() {
         // A table reloaded from nothing shows no leftover of the last one.
         hs->AddEntry("Pigmentra.hsc", "Eva", 3000);

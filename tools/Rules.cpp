@@ -103,8 +103,8 @@ void writeRules(const QString& dir) {
     r.item(QStringLiteral("Das akzeptierte Rezept wird zu einem Batch von 10000 Einheiten. Die Hauptkomponente "
                           "(die Basisfarbe mit dem größten Anteil) wird nur zu 60 % dosiert; Basisfarben unter 1 % "
                           "entfallen. Sie müssen den Batch also nachtönen."));
-    r.item(QStringLiteral("Der Schieberegler reicht von 0 bis 5000 Einheiten. Mengen lassen sich nur erhöhen, "
-                          "nicht verringern."));
+    r.item(QStringLiteral("Der Schieberegler reicht von 0 bis 5000 Einheiten, bei einer gewählten Basisfarbe mit "
+                          "mehr als 5000 Einheiten bis 12000. Mengen lassen sich nur erhöhen, nicht verringern."));
     r.item(QStringLiteral("Der Chargenbehälter fasst 12000 Einheiten. Läuft er über, wird die Hälfte des Batches "
                           "entsorgt, alle Mengen halbieren sich, und der Überlauf kostet 5000 Punkte."));
     r.item(QStringLiteral("„Batch ausliefern“ übergibt den Batch der Qualitätssicherung. Dabei wirkt eine "
