@@ -27,10 +27,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The game runs its event loop between two openings of the rules box, and
-    // Qt trims its font cache from a timer there; so do these runs. Memory
-    // still rises slowly over millions of inputs (every new font name leaves
-    // some behind in Qt's font matching, and the sanitizer holds freed
-    // memory), so long runs raise libFuzzer's memory limit (see README).
+    // Qt trims its font cache from a timer there; so do these runs. Under the
+    // sanitizers memory still rises slowly over millions of inputs (without
+    // them it stays flat), so long sanitizer runs raise libFuzzer's memory
+    // limit (see README).
     static unsigned runs = 0;
     if (++runs % 1024 == 0)
         QCoreApplication::processEvents();
