@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds the game and its tests, and runs the
 # whole suite through CTest: once in a normal build and once under
-# AddressSanitizer + UndefinedBehaviorSanitizer. Headless (offscreen).
+# AddressSanitizer + UndefinedBehaviorSanitizer, headless (offscreen); and the
+# end-to-end game of a Release build on a virtual X display (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test
@@ -14,6 +15,12 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The end-to-end game: the Release game played on a real X display (Xvfb,
+# without and with openbox) through real clicks and keys (tests/e2e).
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+cmake --build build-release -j"$jobs" --target pigmentra
+ctest --test-dir build-release -L e2e --output-on-failure
 
 # GStreamer, PulseAudio, D-Bus and GLib keep allocations of their own until
 # exit; leak checking covers our code, the media stack is suppressed.
