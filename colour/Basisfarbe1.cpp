@@ -2,7 +2,7 @@
 
 #include "colour/Chargenschwankungen1.h"
 #include "colour/Mischregal1.h"
-#include "dialogs/Maxbasisfarben1.h"
+#include "colour/Spielhinweise.h"
 #include "platform/Controls.h"
 #include "platform/Picture.h"
 #include "shell/Konfiguration1.h"
@@ -104,7 +104,9 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
         cellWidth = swatch->PictureWidth() - 10;
         cellHeight = swatch->PictureHeight() - 40;
         swatch->FloodFill(60, 30, colour);
-        swatch->Text(60, 35, Code, SwatchFont(), colour);
+        // The code stands on the chip's own colour, in black or white,
+        // whichever reads better on it.
+        swatch->Text(60, 35, Code, SwatchFont(), colour, ReadableTextColour(colour));
     }
     swatch->move(Column * cellWidth + 10, Row * cellHeight + 20);
     swatch->show();
@@ -118,8 +120,8 @@ void TBasisfarbe::SwatchClick() {
     // A new base colour cannot enter a full recipe; one already in it can
     // still be picked.
     if (regal && regal->UsedCount >= MaxRecipeColours() && Amount == 0.0) {
-        if (MaxBasisfarben)
-            MaxBasisfarben->ShowNotice();
+        if (Spielhinweise.MaxBasisfarben)
+            Spielhinweise.MaxBasisfarben();
         return;
     }
 
@@ -185,6 +187,9 @@ void TBasisfarbe::ShowSlider() {
     if (Slider) {
         Slider->show();
         Slider->repaint();
+        // Hiding the track bar sent the focus on to the next control; the
+        // player's arrow keys and Enter belong to the track bar again.
+        Slider->setFocus(Qt::OtherFocusReason);
     }
     if (Jet)
         Jet->FloodFill(50, 40, colour);

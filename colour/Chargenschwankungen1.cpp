@@ -1,8 +1,9 @@
 #include "colour/Chargenschwankungen1.h"
 
 #include "colour/Mischregal1.h"
-#include "dialogs/Neuebasisfarben1.h"
+#include "colour/Spielhinweise.h"
 #include "platform/Clock.h"
+#include "platform/Toolkit.h"
 
 #include <cmath>
 
@@ -26,8 +27,11 @@ void TChargenschwankungen::Check(TMischregal* shelf) {
     const int64_t seconds = ms / 1000 % 60;
     const int64_t wholeSeconds = hours * 3600 + minutes * 60 + seconds;
     if (double(wholeSeconds) > Interval) {
-        if (NeueBasisfarben)
-            NeueBasisfarben->ShowNotice();
+        // The drift happens even when its notice fails (its sound is
+        // missing): the failure is reported and the player's action goes on.
+        // Were the clock left behind, every later action would fail again.
+        if (Spielhinweise.NeueBasisfarben)
+            Guard(Spielhinweise.NeueBasisfarben);
         LastChange = now;
         if (shelf)
             shelf->Fluctuate(Range);

@@ -2,7 +2,7 @@
 
 #include "colour/Basisfarbe1.h"
 #include "colour/Mischregal1.h"
-#include "dialogs/Kundenmanager1.h"
+#include "colour/Spielhinweise.h"
 #include "platform/Controls.h"
 #include "shell/Konfiguration1.h"
 
@@ -44,8 +44,8 @@ void THistorie::AddRow(TMischregal* shelf, int index) {
     // anew at every addition and lies between 5 and 14.
     const int32_t r = Zufallszahl(15);
     const int32_t divisor = r >= 5 ? r : 5;
-    if (Count % divisor == 0 && Kundenmanager)
-        Kundenmanager->ShowModal();
+    if (Count % divisor == 0 && Spielhinweise.Kundenmanager)
+        Spielhinweise.Kundenmanager();
 
     if (grid) {
         grid->SetRowCount(Count + 1);

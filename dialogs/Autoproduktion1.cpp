@@ -9,6 +9,7 @@
 #include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 TAutoproduktion* Autoproduktion = nullptr;
 
@@ -51,6 +52,7 @@ TAutoproduktion::TAutoproduktion()
     ConnectClicked(Ok, [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Autoproduktion.MediaPlayer"));
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -85,7 +87,10 @@ void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
     Autoakzeptiert->setVisible(Accepted);
     AutoNichtakzeptiert->setVisible(!Accepted);
     Ablehnung->setVisible(!Accepted);
-    // The total entered includes this delivery.
+    // The total entered includes this delivery. Once accepted, the game is
+    // decided: the production screen charges and records nothing more.
+    if (Accepted && Spiel)
+        Spiel->BatchAkzeptiert = true;
     if (Accepted && HighScore)
         HighScore->AddEntry(QStringLiteral("Pigmentra.hsc"), Spielername, Punktestand);
     PlaySound(MediaPlayer.get(), Accepted ? QStringLiteral("PigmentraOK.wav") : QStringLiteral("PigmentraNIO.wav"));
@@ -94,10 +99,8 @@ void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
 
 void TAutoproduktion::OkClick() {
     CloseSound(MediaPlayer.get());
-    if (Accepted) {
-        if (Spielschirm2)
-            Spielschirm2->Close();
-        Close();
-    }
     Close();
+    // An accepted batch ends the game.
+    if (Accepted && Spiel)
+        Spiel->Beenden();
 }

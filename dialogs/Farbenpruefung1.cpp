@@ -7,6 +7,7 @@
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 TFarbenpruefung* Farbenpruefung = nullptr;
 
@@ -43,6 +44,7 @@ TFarbenpruefung::TFarbenpruefung()
     ConnectClicked(Button1, [this] { Button1Click(); });
 
     SavedColour = palette().color(QPalette::Window);
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -63,7 +65,7 @@ void TFarbenpruefung::ShowCheck(TTonvorlage* target, TChargenblech* panel) {
 // The test panel belongs to the game in the laboratory; once that game is
 // over the panel is gone, and the check, still open, must not read it.
 TChargenblech* TFarbenpruefung::LivePanel() const {
-    if (!panel_ || !Spielschirm || Spielschirm->Blech.get() != panel_)
+    if (!panel_ || !Spiel || Spiel->Blech.get() != panel_)
         return nullptr;
     return panel_;
 }

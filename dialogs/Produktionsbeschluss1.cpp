@@ -8,6 +8,7 @@
 #include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 TProduktionsbeschluss* Produktionsbeschluss = nullptr;
 
@@ -31,6 +32,7 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     ConnectClicked(Button1, [this] { Button1Click(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Produktionsbeschluss.MediaPlayer"));
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -57,7 +59,7 @@ void TProduktionsbeschluss::Button1Click() {
     Close();
     // Production begins from the laboratory. A decision left open after the
     // player quit the laboratory (its test panel is gone) only closes.
-    if (RecipeAccepted && Spielschirm && Spielschirm->isVisible() && Spielschirm->Blech) {
+    if (RecipeAccepted && Spielschirm && Spielschirm->isVisible() && Spiel && Spiel->Blech) {
         Konfiguration->Produktionsphase = 1;
         if (Spielschirm2)
             Spielschirm2->ProduktionStarten();

@@ -6,6 +6,7 @@
 #include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 TUeberlauf* Ueberlauf = nullptr;
 
@@ -41,6 +42,7 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     ConnectClicked(Button1, [this] { Button1Click(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Ueberlauf.MediaPlayer"));
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -53,8 +55,8 @@ void TUeberlauf::ShowNotice() {
 
 void TUeberlauf::Button1Click() {
     Punktestand += 5000;
-    if (Spielschirm2 && Spielschirm2->Punkte)
-        Spielschirm2->Punkte->setText(PointsText(Punktestand));
+    if (Spiel)
+        Spiel->PunkteZeigen();
     CloseSound(MediaPlayer.get());
     Close();
 }

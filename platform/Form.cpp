@@ -105,14 +105,14 @@ void TForm::ShowModal() {
 }
 
 void TForm::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the form's default button and nothing else: a button
+    // that merely has the focus ("Törlés" after a Tab) is pressed by Space or
+    // a click, never by Enter.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QPushButton* target = (focused && focused->isVisible() && focused->isEnabled()) ? focused : defaultButton_;
-        if (target && target->isVisible() && target->isEnabled()) {
-            target->click();
-            event->accept();
-            return;
-        }
+        if (defaultButton_ && defaultButton_->isVisible() && defaultButton_->isEnabled())
+            defaultButton_->click();
+        event->accept();
+        return;
     }
     if (event->key() == Qt::Key_Escape) {  // no form of the game closes on Esc
         event->accept();
@@ -123,6 +123,10 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 
 void TForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A form opens with the focus on its default button, whatever had the
+    // focus when it was last shown; without one Qt picks the first control.
+    if (!event->spontaneous() && defaultButton_ && defaultButton_->isEnabled())
+        defaultButton_->setFocus(Qt::ActiveWindowFocusReason);
     if (OnShow && !event->spontaneous())
         Guard(OnShow);
 }

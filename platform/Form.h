@@ -1,7 +1,7 @@
 #pragma once
 // The game's forms: fixed-size windows (borderless unless asked), centred once
 // at creation, shown modally or not, with a default button that Enter presses
-// and an activation hook.
+// (and that has the focus whenever the form is shown) and an activation hook.
 #include <QPushButton>
 #include <QWidget>
 #include <functional>

@@ -6,8 +6,6 @@
 #include "colour/Mischregal1.h"
 #include "colour/Rezeptur1.h"
 #include "colour/Tonvorlage1.h"
-#include "dialogs/Farbenpruefung1.h"
-#include "dialogs/Produktionsbeschluss1.h"
 #include "platform/Controls.h"
 #include "platform/Media.h"
 #include "platform/Picture.h"
@@ -49,13 +47,6 @@ void BookAddition(TMediaPlayer* player, int cost, THistorie* history) {
 void ShowJet(TPicture* jet) {
     jet->show();
     jet->repaint();
-}
-
-void CloseGameDialogs() {
-    if (Farbenpruefung && Farbenpruefung->isVisible())
-        Farbenpruefung->Close();
-    if (Produktionsbeschluss && Produktionsbeschluss->isVisible())
-        Produktionsbeschluss->Close();
 }
 
 TColourBox* MakeGroupBox(QWidget* parent, const QString& name, int x, int y, int w, int h) {

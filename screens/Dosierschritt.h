@@ -34,10 +34,6 @@ void BookAddition(TMediaPlayer* player, int cost, THistorie* history);
 // pauses.
 void ShowJet(TPicture* jet);
 
-// Hides the dialogs that still hold the game's test panel, before the panel
-// is destroyed.
-void CloseGameDialogs();
-
 // Layout helpers.
 TColourBox* MakeGroupBox(QWidget* parent, const QString& name, int x, int y, int w, int h);
 // A title box with its blue strip, as wide as the box.

@@ -15,6 +15,7 @@
 #include "screens/Dosierschritt.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 TSpielschirm* Spielschirm = nullptr;
 
@@ -29,6 +30,7 @@ TSpielschirm::TSpielschirm()
         if (isVisible())
             AutoScrollBar1Change();
     };
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -122,12 +124,14 @@ void TSpielschirm::PrepareGame() {
     Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept,
                        AutoScrollBar);
     AktuelleTonvorlage->Paint(AutoTonvorlageImage);
-    Blech = std::make_unique<TChargenblech>(AutoChargenblechImage, Mischregal);
-    Historie = std::make_unique<THistorie>(Mischregal);
-    Label2->setText(Blech->Name);
-    Blech->Lab.CompareWith(AktuelleTonvorlage->Lab);
+    Spiel->BatchAkzeptiert = false;
+    Spiel->Blech = std::make_unique<TChargenblech>(AutoChargenblechImage, Mischregal);
+    Spiel->Historie = std::make_unique<THistorie>(Mischregal);
+    TChargenblech* blech = Spiel->Blech.get();
+    Label2->setText(blech->Name);
+    blech->Lab.CompareWith(AktuelleTonvorlage->Lab);
     Mischregal->DeselectAll();
-    Blech->Rezeptur->ClearGrid();
+    blech->Rezeptur->ClearGrid();
     Rezept->hide();
     AnzeigeHistorie->hide();
     AuswahlTube->hide();
@@ -138,13 +142,14 @@ void TSpielschirm::PrepareGame() {
 void TSpielschirm::RefreshPoints() { Punkte->setText(PointsText(Punktestand)); }
 
 void TSpielschirm::AutoScrollBar1Change() {
-    if (Mischregal->SelectedIndex == -1 || !Blech || !Historie)
+    if (Mischregal->SelectedIndex == -1 || !Spiel->Laeuft())
         return;
     ShowJet(AuswahlStrahl);
     Chargenschwankungen->Check(Mischregal);
-    TakeAddition(Blech.get(), AutoChargenblechImage);
-    AuswahlTopf->FloodFill(60, 20, ToQColor(Blech->Colour));
-    BookAddition(MediaPlayer.get(), 100, Historie.get());
+    TChargenblech* blech = Spiel->Blech.get();
+    TakeAddition(blech, AutoChargenblechImage);
+    AuswahlTopf->FloodFill(60, 20, ToQColor(blech->Colour));
+    BookAddition(MediaPlayer.get(), 100, Spiel->Historie.get());
 
     TBasisfarbe* farbe = Mischregal->Basisfarben[Mischregal->SelectedIndex].get();
     const int pause = DosingPause(farbe->Amount - farbe->PreviousAmount);
@@ -152,7 +157,7 @@ void TSpielschirm::AutoScrollBar1Change() {
         Clock().Sleep(pause);
     AuswahlStrahl->hide();
     farbe->PreviousAmount = farbe->Amount;
-    RefreshPoints();
+    Spiel->PunkteZeigen();
 }
 
 void TSpielschirm::AutoScrollBarKeyPress(int key) {
@@ -161,24 +166,25 @@ void TSpielschirm::AutoScrollBarKeyPress(int key) {
 }
 
 void TSpielschirm::AutoTonvorlageImageClick() {
-    Farbenpruefung->ShowCheck(AktuelleTonvorlage, Blech.get());
-    RefreshPoints();
+    Farbenpruefung->ShowCheck(AktuelleTonvorlage, Spiel->Blech.get());
+    Spiel->PunkteZeigen();
 }
 
 void TSpielschirm::RezeptAusliefernClick() {
-    Produktionsbeschluss->ShowDecision(Blech.get());
-    RefreshPoints();
+    Produktionsbeschluss->ShowDecision(Spiel->Blech.get());
+    Spiel->PunkteZeigen();
 }
 
 void TSpielschirm::BossKey() {
-    if (!Blech)
+    if (!Spiel->Blech)
         return;
     Mischregal->DeselectAll();
     AuswahlStrahl->hide();
     AuswahlTube->hide();
     AutoScrollBar->hide();
 
-    TRezeptur* rezept = Blech->Rezeptur.get();
+    TChargenblech* blech = Spiel->Blech.get();
+    TRezeptur* rezept = blech->Rezeptur.get();
     for (int k = 0; k < rezept->Count; ++k) {
         rezept->Amounts[k] = 0.0;
         const int index = rezept->Indices[k];
@@ -202,16 +208,8 @@ void TSpielschirm::BossKey() {
     }
 
     Mischregal->CountUsed();
-    RefreshPanel(Blech.get(), AutoChargenblechImage);
-    RefreshPoints();
+    RefreshPanel(blech, AutoChargenblechImage);
+    Spiel->PunkteZeigen();
 }
 
-void TSpielschirm::ProgrammEnde() {
-    CloseSound(MediaPlayer.get());
-    Rezept->hide();
-    AnzeigeHistorie->hide();
-    CloseGameDialogs();
-    Historie.reset();
-    Blech.reset();
-    Close();
-}
+void TSpielschirm::ProgrammEnde() { Spiel->Beenden(); }

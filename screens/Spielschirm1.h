@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <memory>
 
-class TChargenblech;
-class THistorie;
 class TClickArea;
 class TColourBox;
 class TPicture;
@@ -25,7 +23,8 @@ public:
     void FormShow();
     // The set-up of a new game, without the modal run.
     void PrepareGame();
-    // Writes the points total into the points label.
+    // Writes the points total into the points label (the game shows it on
+    // both screens through TSpiel::PunkteZeigen).
     void RefreshPoints();
 
     // The dosing step: the selected base colour takes the track bar's amount.
@@ -62,11 +61,6 @@ public:
     QPushButton* RezeptAusliefern = nullptr;
     QPushButton* Ende = nullptr;
     std::unique_ptr<TMediaPlayer> MediaPlayer;
-
-    // The game's test panel and shade history, owned here; the production
-    // screen carries on with them.
-    std::unique_ptr<TChargenblech> Blech;
-    std::unique_ptr<THistorie> Historie;
 
 private:
     void buildLayout();

@@ -17,6 +17,7 @@
 #include "screens/Spielschirm1.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 TSpielschirm2* Spielschirm2 = nullptr;
 
@@ -33,6 +34,7 @@ TSpielschirm2::TSpielschirm2()
     : TForm(QStringLiteral("Spielschirm2"), QStringLiteral("Tönen von Lackchargen in der Produktion"), 808, 601) {
     Spielschirm2 = this;
     buildLayout();
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -111,7 +113,7 @@ void TSpielschirm2::buildLayout() {
 }
 
 void TSpielschirm2::ProduktionStarten() {
-    if (!Spielschirm->Blech || !Spielschirm->Historie)
+    if (!Spiel->Laeuft())
         return;  // the game was abandoned meanwhile: nothing to produce
     PrepareProduction();
     ShowModal();
@@ -125,10 +127,12 @@ void TSpielschirm2::PrepareProduction() {
                        AutoScrollBar);
     AutoScrollBar->SetMax(ProductionTrackBarMax(0));
     AktuelleTonvorlage->Paint(AutoTonvorlageImage);
-    Spielschirm->Historie->Clear(Mischregal);
-    Spielschirm->Blech->Rezeptur->Grid = Rezept;
+    // The laboratory's dialogs belong to the recipe that is now settled.
+    Spiel->LaborDialogeSchliessen();
+    Spiel->Historie->Clear(Mischregal);
+    Spiel->Blech->Rezeptur->Grid = Rezept;
     ChargeAnsetzen();
-    Spielschirm->Blech->Lab.CompareWith(AktuelleTonvorlage->Lab);
+    Spiel->Blech->Lab.CompareWith(AktuelleTonvorlage->Lab);
     hideDosing();
     Mischregal->SelectedIndex = -1;
     Mischregal->DeselectAll();
@@ -136,7 +140,7 @@ void TSpielschirm2::PrepareProduction() {
     AnzeigeHistorie->SetColCount(0);
     CloseSound(Spielschirm->MediaPlayer.get());
     Spielschirm->Close();
-    RefreshPoints();
+    Spiel->PunkteZeigen();
     TonneZeichnen(true);
 }
 
@@ -151,7 +155,7 @@ void TSpielschirm2::hideDosing() {
 }
 
 void TSpielschirm2::ChargeAnsetzen() {
-    TChargenblech* blech = Spielschirm->Blech.get();
+    TChargenblech* blech = Spiel->Blech.get();
     TRezeptur* rezept = blech->Rezeptur.get();
     for (auto& farbe : Mischregal->Basisfarben)
         farbe->Amount = 0.0;
@@ -200,7 +204,7 @@ void TSpielschirm2::ChargeAnsetzen() {
 int TSpielschirm2::LevelRow(double units) { return int(VesselRows - units * (1.0 / VesselUnits) * VesselRows); }
 
 bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
-    TChargenblech* blech = Spielschirm->Blech.get();
+    TChargenblech* blech = Spiel->Blech.get();
     TRezeptur* rezept = blech->Rezeptur.get();
     if (firstDrawing) {
         Dosierung->SetColour(buttonFace());
@@ -261,10 +265,28 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     return true;
 }
 
+// While the overflow notice waits for its Ok, or once quality control has
+// accepted the batch, the batch is not touched: the notice (or the verdict)
+// comes to the front instead. Were the batch dosed or delivered meanwhile, an
+// overflow would be charged once for two, or a total written without its
+// 5000, or one game recorded twice.
+bool TSpielschirm2::waitingForDialog() {
+    TForm* pending = nullptr;
+    if (Ueberlauf && Ueberlauf->isVisible())
+        pending = Ueberlauf;
+    else if (Spiel->BatchAkzeptiert && Autoproduktion)
+        pending = Autoproduktion;
+    if (!pending)
+        return false;
+    if (pending->isVisible())
+        pending->ShowForm();
+    return true;
+}
+
 void TSpielschirm2::AutoScrollBarChange() {
-    TChargenblech* blech = Spielschirm->Blech.get();
-    THistorie* historie = Spielschirm->Historie.get();
-    if (Mischregal->SelectedIndex == -1 || !blech || !historie)
+    TChargenblech* blech = Spiel->Blech.get();
+    THistorie* historie = Spiel->Historie.get();
+    if (Mischregal->SelectedIndex == -1 || !blech || !historie || waitingForDialog())
         return;
     Chargenschwankungen->Check(Mischregal);
     ShowJet(AuswahlStrahl);
@@ -284,7 +306,7 @@ void TSpielschirm2::AutoScrollBarChange() {
     AutoScrollBar->SetMax(ProductionTrackBarMax(farbe->Amount));
     AutoScrollBar->SetMin(int(farbe->Amount));
     AutoScrollBar->SetPosition(int(farbe->Amount));
-    RefreshPoints();
+    Spiel->PunkteZeigen();
 }
 
 void TSpielschirm2::AutoScrollBarKeyPress(int key) {
@@ -293,29 +315,24 @@ void TSpielschirm2::AutoScrollBarKeyPress(int key) {
 }
 
 void TSpielschirm2::TestenClick() {
-    if (Spielschirm->Blech)
-        Farbenpruefung->ShowCheck(AktuelleTonvorlage, Spielschirm->Blech.get());
+    if (!Spiel->Blech || waitingForDialog())
+        return;
+    Farbenpruefung->ShowCheck(AktuelleTonvorlage, Spiel->Blech.get());
+    Spiel->PunkteZeigen();
 }
 
 void TSpielschirm2::BatchAusliefernClick() {
-    TChargenblech* blech = Spielschirm->Blech.get();
-    if (!blech)
+    TChargenblech* blech = Spiel->Blech.get();
+    if (!blech || waitingForDialog())
         return;
     blech->ApplyDeviation(1);
     blech->Lab.SetFromRGB(blech->Rgb);
     blech->Lab.CompareWith(AktuelleTonvorlage->Lab);
     Autoproduktion->ShowVerdict(AktuelleTonvorlage, blech);
     // Quality control is done: the plain mixture again.
-    RefreshPanel(blech, AutoChargenblechImage);
-    RefreshPoints();
+    if (Spiel->Blech)
+        RefreshPanel(Spiel->Blech.get(), AutoChargenblechImage);
+    Spiel->PunkteZeigen();
 }
 
-void TSpielschirm2::ProgrammEnde() {
-    CloseSound(MediaPlayer2.get());
-    Rezept->hide();
-    AnzeigeHistorie->hide();
-    CloseGameDialogs();
-    Spielschirm->Historie.reset();
-    Spielschirm->Blech.reset();
-    Close();
-}
+void TSpielschirm2::ProgrammEnde() { Spiel->Beenden(); }

@@ -71,6 +71,7 @@ public:
 private:
     void buildLayout();
     void hideDosing();
+    bool waitingForDialog();
     int lastLevelRow_ = -1;
     QColor emptyInside_;  // the vessel picture's inside while empty
 };

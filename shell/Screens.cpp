@@ -86,8 +86,9 @@ void DestroyScreens() {
 }
 
 bool StartProgram() {
+    // The application's name is the error box's caption. No display name:
+    // Qt would append it to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Pigmentra"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pigmentra"));
     // Closing the start screen ends the program; hidden screens do not count.
     QApplication::setQuitOnLastWindowClosed(false);
     Randomize(1);

@@ -2,9 +2,13 @@
 
 #include "colour/Chargenschwankungen1.h"
 #include "colour/Lab1.h"
+#include "colour/Spielhinweise.h"
 #include "colour/Mischregal1.h"
 #include "colour/Tonvorlage1.h"
 #include "dialogs/Highscore1.h"
+#include "dialogs/Kundenmanager1.h"
+#include "dialogs/Maxbasisfarben1.h"
+#include "dialogs/Neuebasisfarben1.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Picture.h"
@@ -15,6 +19,7 @@
 #include "shell/Autotypen1.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
+#include "shell/Spiel1.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -39,6 +44,7 @@ const QString NoSelectionMessage = QStringLiteral("Eine Autofarbe und ein Schwie
 TVernicura::TVernicura() : TForm(QStringLiteral("Vernicura"), QStringLiteral("Vernicura Demonstration"), 808, 601) {
     Vernicura = this;
     BuildLayout();
+    ContinueArtworkToEdges(this);
     Centre();
     // A half-built form is never destroyed through its destructor: whatever
     // game object exists when a picture is missing is freed here.
@@ -141,6 +147,21 @@ void TVernicura::CreateGameObjects() {
     Hardware = new THardware();
     Chargenschwankungen = new TChargenschwankungen(Startzeit);
     Mischregal = new TMischregal();
+    Spiel = new TSpiel();
+    // The colour model's notices are the game's dialogs, created after this
+    // menu: they are looked up when a notice is due.
+    Spielhinweise.NeueBasisfarben = [] {
+        if (NeueBasisfarben)
+            NeueBasisfarben->ShowNotice();
+    };
+    Spielhinweise.MaxBasisfarben = [] {
+        if (MaxBasisfarben)
+            MaxBasisfarben->ShowNotice();
+    };
+    Spielhinweise.Kundenmanager = [] {
+        if (Kundenmanager)
+            Kundenmanager->ShowModal();
+    };
 
     // Each car colour draws its shade here, in catalogue order.
     const int cars = Konfiguration->AnzahlAutofarben;
@@ -183,6 +204,9 @@ void TVernicura::FreeGameObjects() {
         delete item;
     AutoFarbenListe.clear();
     AktuelleTonvorlage = nullptr;  // it was one of the shades just freed
+    Spielhinweise = TSpielhinweise();
+    delete Spiel;  // its test panel refers to the shelf
+    Spiel = nullptr;
     delete Chargenschwankungen;
     Chargenschwankungen = nullptr;
     delete Mischregal;
@@ -227,10 +251,12 @@ void TVernicura::OkClick() {
     Punktestand = 0;
     if (!Spielschirm)
         return;
-    if (Spielschirm->Punkte)
-        Spielschirm->Punkte->setText(PointsText(Punktestand));
-    // Returns when the game's screens have been closed again.
+    Spiel->PunkteZeigen();
+    // Returns when the game's screens have been closed again; then the menu
+    // is the window in front, also where no window manager activates it.
     Spielschirm->FormShow();
+    if (isVisible())
+        ShowForm();
 }
 
 void TVernicura::EndeClick() { QApplication::quit(); }

@@ -10,6 +10,7 @@
 #include "colour/Tonvorlage1.h"
 #include "platform/Picture.h"
 #include "screens/Spielschirm1.h"
+#include "shell/Spiel1.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
@@ -59,9 +60,9 @@ public:
         savedTarget_ = AktuelleTonvorlage;
         AktuelleTonvorlage = target.get();
         canvas_ = std::make_unique<TPicture>(nullptr, QStringLiteral("Blech"), 0, 0, 50, 50);
-        Spielschirm->Blech = std::make_unique<TChargenblech>(canvas_.get(), Mischregal);
-        panel = Spielschirm->Blech.get();
-        Spielschirm->Historie = std::make_unique<THistorie>(Mischregal);
+        Spiel->Blech = std::make_unique<TChargenblech>(canvas_.get(), Mischregal);
+        panel = Spiel->Blech.get();
+        Spiel->Historie = std::make_unique<THistorie>(Mischregal);
     }
 
     void Stop() {

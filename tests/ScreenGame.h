@@ -17,6 +17,7 @@
 #include "screens/Spielschirm21.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
+#include "shell/Spiel1.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -74,10 +75,11 @@ public:
         SetClock(nullptr);
     }
 
-    // Answers a modal form as a player would: its default button, else closed.
+    // Answers a modal form as a player would: Enter, which presses its
+    // default button; a form without one is closed.
     static void PressDefault(TForm* form) {
         if (form->DefaultButton())
-            form->DefaultButton()->click();
+            Player::Key(Qt::Key_Return);
         else
             form->Close();
     }
@@ -104,7 +106,7 @@ public:
 
     static TBasisfarbe* Farbe(int index) { return Mischregal->Basisfarben[index].get(); }
 
-    static void ClickPicture(QWidget* picture) { QTest::mouseClick(picture, Qt::LeftButton); }
+    static void ClickPicture(QWidget* picture) { Player::Click(picture); }
     static void SelectSwatch(int index) { ClickPicture(Farbe(index)->Swatch); }
 
     // Lab: select a base colour, set the track bar and click the pot.
@@ -113,11 +115,12 @@ public:
         Spielschirm->AutoScrollBar->SetPosition(amount);
         ClickPicture(Spielschirm->AuswahlTopf);
     }
-    // Production: select a base colour, set the track bar and press Enter in it.
+    // Production: select a base colour, set the track bar and press Enter,
+    // which the track bar receives since the swatch click gave it the focus.
     static void ProductionDose(int index, int amount) {
         SelectSwatch(index);
         Spielschirm2->AutoScrollBar->SetPosition(amount);
-        QTest::keyClick(Spielschirm2->AutoScrollBar, Qt::Key_Return);
+        Player::Key(Qt::Key_Return);
     }
 
     static QColor PixelColour(const TPicture* picture, int x, int y) { return QColor(picture->Pixel(x, y)); }

@@ -135,7 +135,7 @@ void TestDialogs::colourCheckSurroundDrawsRandomThenWhiteAndCarriesOver() {
 void TestDialogs::colourCheckOfEndedGameClosesInsteadOfRepainting() {
     // A check left open after the game's test panel is gone must not read it: the next press closes the check.
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
-    Spielschirm->Blech.reset();
+    Spiel->Blech.reset();
     ClickButton(Farbenpruefung, QStringLiteral("Button2"));
     QVERIFY(!Farbenpruefung->isVisible());
 }
@@ -209,7 +209,7 @@ void TestDialogs::decisionOkStartsProductionOnlyWhenAccepted() {
     Konfiguration->Produktionsphase = 0;
     Produktionsbeschluss->ShowDecision(game.panel);
     Spielschirm->Close();  // "Vissza": the game is over, its panel gone
-    Spielschirm->Blech.reset();
+    Spiel->Blech.reset();
     ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
     QCOMPARE(Konfiguration->Produktionsphase, 0);
     QCOMPARE(productionRuns, 1);

@@ -300,23 +300,43 @@ void FoundationTest::modalRunsNestAndReenableWindows() {
 }
 
 void FoundationTest::enterPressesDefaultButton() {
-    // Enter on a plain form clicks the focused button, else the default one.
+    // A form opens with the focus on its default button, even when another
+    // button comes first or had the focus at the last showing. Enter presses
+    // the default button alone; the button that has the focus is pressed by
+    // Space. A form without a default button ignores Enter.
     TForm form(QStringLiteral("f"), QStringLiteral("f"), 200, 100);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), &form);
     auto* other = new QPushButton(QStringLiteral("Other"), &form);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &form);
     int okClicks = 0, otherClicks = 0;
     QObject::connect(ok, &QPushButton::clicked, [&] { ++okClicks; });
     QObject::connect(other, &QPushButton::clicked, [&] { ++otherClicks; });
     form.SetDefaultButton(ok);
+    for (int showing = 0; showing < 2; ++showing) {
+        form.ShowForm();
+        QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(ok));
+        Player::Key(Qt::Key_Return);
+        QCOMPARE(okClicks, 2 * showing + 1);
+        Player::Key(Qt::Key_Tab);
+        QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(other));
+        Player::Key(Qt::Key_Enter);
+        QCOMPARE(otherClicks, showing);
+        QCOMPARE(okClicks, 2 * showing + 2);
+        Player::Key(Qt::Key_Space);
+        QCOMPARE(otherClicks, showing + 1);
+        form.Close();
+    }
     form.ShowForm();
-    QTest::keyClick(&form, Qt::Key_Return);
-    QCOMPARE(okClicks, 1);
-    other->setFocus();
-    QTest::keyClick(other, Qt::Key_Enter);
-    QCOMPARE(otherClicks, 1);
-    QCOMPARE(okClicks, 1);
-    QTest::keyClick(&form, Qt::Key_Escape);  // no form closes on Esc
+    Player::Key(Qt::Key_Escape);  // no form closes on Esc
     QVERIFY(form.isVisible());
+
+    TForm plain(QStringLiteral("g"), QStringLiteral("g"), 200, 100);
+    auto* only = new QPushButton(QStringLiteral("Only"), &plain);
+    int onlyClicks = 0;
+    QObject::connect(only, &QPushButton::clicked, [&] { ++onlyClicks; });
+    plain.ShowForm();
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(only));
+    Player::Key(Qt::Key_Return);
+    QCOMPARE(onlyClicks, 0);
 }
 
 QTEST_MAIN(FoundationTest)

@@ -51,7 +51,7 @@ void LaboratoryTest::freshGameShowsAnEmptyLaboratory() {
     // A new game: points 0, a black panel named FQ<n>-<n>, grids, tube and track bar hidden.
     game.StartLab();
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 0 Punkte"));
-    QCOMPARE(Spielschirm->Label2->text(), Spielschirm->Blech->Name);
+    QCOMPARE(Spielschirm->Label2->text(), Spiel->Blech->Name);
     QVERIFY(QRegularExpression(QStringLiteral("^FQ\\d{1,2}-\\d{1,4}$")).match(Spielschirm->Label2->text()).hasMatch());
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50), QColor(0, 0, 0));
     QCOMPARE(Spielschirm->AutoTonvorlageImage->Pixel(90, 50), QRgb(ToQColor(AktuelleTonvorlage->Colour).rgb() & 0xFFFFFF));
@@ -62,7 +62,7 @@ void LaboratoryTest::freshGameShowsAnEmptyLaboratory() {
     QVERIFY(Spielschirm->AuswahlStrahl->isHidden());
     QCOMPARE(Spielschirm->AutoScrollBar->Position(), 0);
     QCOMPARE(Mischregal->SelectedIndex, -1);
-    QCOMPARE(Spielschirm->Historie->Count, 0);
+    QCOMPARE(Spiel->Historie->Count, 0);
     QCOMPARE(Spielschirm->windowTitle(), QStringLiteral("Ausarbeitung von neuen Farbtönen"));
 }
 
@@ -72,7 +72,7 @@ void LaboratoryTest::potWithoutSelectionDoesNothing() {
     ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
     Spielschirm->AutoScrollBar1Change();
     QCOMPARE(Punktestand, 0);
-    QCOMPARE(Spielschirm->Historie->Count, 0);
+    QCOMPARE(Spiel->Historie->Count, 0);
     QVERIFY(game.clock.Sleeps.isEmpty());
     QVERIFY(Spielschirm->Rezept->isHidden());
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 0 Punkte"));
@@ -153,7 +153,7 @@ void LaboratoryTest::ninthBaseColourIsRefusedUntilOneIsTakenOut() {
     // 100 for the dose, and 500 if the customer manager came in on this row.
     QCOMPARE(Punktestand - before, 100 + 500 * int(game.modalForms.count(QStringLiteral("Kundenmanager")) - managers));
     QCOMPARE(Mischregal->UsedCount, 7);
-    const int row = Spielschirm->Historie->Count;
+    const int row = Spiel->Historie->Count;
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(1, row), QStringLiteral("731"));
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(2, row), QStringLiteral("  -10.00"));
     for (int r = 1; r < Spielschirm->Rezept->RowCount(); ++r)
@@ -180,7 +180,7 @@ void LaboratoryTest::colourCheckAndReturnToTheScreenBothCharge() {
     QVERIFY(!Farbenpruefung->isVisible());
     Spielschirm->activateWindow();
     QTRY_COMPARE(Punktestand, 400);
-    QCOMPARE(Spielschirm->Historie->Count, 2);
+    QCOMPARE(Spiel->Historie->Count, 2);
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(2, 2), QStringLiteral("    0.00"));
     QCOMPARE(game.clock.Sleeps, QList<int>({400}));
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 400 Punkte"));
@@ -200,7 +200,7 @@ void LaboratoryTest::bossKeyLoadsTheTargetRecipeFreeOfCharge() {
     QTest::mouseClick(boss, Qt::LeftButton);
 
     QCOMPARE(Punktestand, 100);
-    QCOMPARE(Spielschirm->Historie->Count, 1);
+    QCOMPARE(Spiel->Historie->Count, 1);
     QCOMPARE(Mischregal->SelectedIndex, -1);
     QVERIFY(Spielschirm->AuswahlTube->isHidden());
     QVERIFY(Spielschirm->AutoScrollBar->isHidden());
@@ -267,7 +267,7 @@ void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
     const RgbTriple drifted = ScreenGame::Farbe(7)->Rgb;
     QVERIFY(!(drifted == RgbTriple{255, 150, 150}));
     // One colour alone mixes to its own (drifted) triple; the swatch keeps 762's colour.
-    QCOMPARE(Spielschirm->Blech->Rgb, drifted);
+    QCOMPARE(Spiel->Blech->Rgb, drifted);
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50),
              QColor(drifted.Red, drifted.Green, drifted.Blue));
     QCOMPARE(ScreenGame::Farbe(7)->Colour, DisplayColour(255 + 150 * 256 + 150 * 65536));
@@ -297,8 +297,8 @@ void LaboratoryTest::visszaEndsTheModalRunAndDropsTheGame() {
 
     QVERIFY(dosed);
     QVERIFY(!Spielschirm->isVisible());
-    QVERIFY(!Spielschirm->Blech);
-    QVERIFY(!Spielschirm->Historie);
+    QVERIFY(!Spiel->Blech);
+    QVERIFY(!Spiel->Historie);
     QVERIFY(Spielschirm->Rezept->isHidden());
     QVERIFY(Spielschirm->AnzeigeHistorie->isHidden());
     QCOMPARE(FakeMediaLog::Calls().last(), QStringLiteral("Spielschirm.MediaPlayer:Close"));
@@ -338,7 +338,7 @@ void LaboratoryTest::closedLaboratoryIgnoresALateActivation() {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(Spielschirm, &activate);
     QCOMPARE(Punktestand, 100);
-    QCOMPARE(Spielschirm->Historie->Count, 1);
+    QCOMPARE(Spiel->Historie->Count, 1);
 
     // Coming back to the open screen from the check is a dosing step.
     QApplication::sendEvent(Farbenpruefung, &activate);

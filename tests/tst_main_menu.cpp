@@ -148,6 +148,8 @@ void MainMenuTest::init() {
     };
     Randomize(1);
     CreateScreens();
+    // The player meets the menu after the start screen's "Start".
+    Vernicura->ShowForm();
 }
 
 void MainMenuTest::cleanup() {
@@ -394,15 +396,20 @@ void MainMenuTest::missingSelectionShowsMessageAfterReseedAndName() {
 }
 
 void MainMenuTest::enterStartsGameAndEmptyNameIsKept() {
-    // Enter in the freshly opened main menu presses "Játék"; an empty name
-    // is a name.
+    // Enter in the freshly opened main menu presses "Játék" (it has the
+    // focus); Enter in the name field does too. An empty name is a name.
     Vernicura->Spieler1Name->clear();
     Vernicura->ShowForm();
-    QWidget* focused = Vernicura->focusWidget();
-    QCOMPARE(focused, static_cast<QWidget*>(Vernicura->Spieler1Name));
-    QTest::keyClick(focused, Qt::Key_Return);
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Ok));
+    Player::Key(Qt::Key_Return);
     QCOMPARE(labRuns_, 1);
     QCOMPARE(Spielername, QString());
+    Player::Click(Vernicura->Spieler1Name);
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Spieler1Name));
+    Player::Type(QStringLiteral("Dóra"));
+    Player::Key(Qt::Key_Return);
+    QCOMPARE(labRuns_, 2);
+    QCOMPARE(Spielername, QStringLiteral("Dóra"));
     QVERIFY(env_->messages.isEmpty());
 }
 

@@ -29,7 +29,7 @@ class ProductionTest : public QObject {
         game.StartProduction();
     }
     static double vesselSum() {
-        const TRezeptur* rezept = Spielschirm->Blech->Rezeptur.get();
+        const TRezeptur* rezept = Spiel->Blech->Rezeptur.get();
         double sum = 0.0;
         for (int k = 0; k < rezept->Count; ++k)
             sum += rezept->Amounts[k];
@@ -78,7 +78,7 @@ void ProductionTest::batchFromLaboratoryRecipe() {
             ++inBatch;
     }
     QCOMPARE(Mischregal->UsedCount, inBatch);
-    QCOMPARE(Spielschirm->Blech->Rezeptur->Count, inBatch);
+    QCOMPARE(Spiel->Blech->Rezeptur->Count, inBatch);
     QCOMPARE(Spielschirm2->Rezept->RowCount(), inBatch + 1);
 }
 
@@ -106,7 +106,7 @@ void ProductionTest::productionStartsWithTheBatchInTheVessel() {
     QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 0);
     QCOMPARE(Spielschirm2->AnzeigeHistorie->RowCount(), 0);
     QCOMPARE(Spielschirm2->AnzeigeHistorie->ColCount(), 0);
-    QCOMPARE(Spielschirm->Historie->Count, 0);
+    QCOMPARE(Spiel->Historie->Count, 0);
     QVERIFY(!Spielschirm->isVisible());
     QVERIFY(FakeMediaLog::Calls().contains(QStringLiteral("Spielschirm.MediaPlayer:Close")));
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 200 Punkte"));
@@ -170,8 +170,10 @@ void ProductionTest::overflowHalvesTheBatchAndChargesAtTheNoticesOk() {
     QCOMPARE(Punktestand, 6600);
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 6600 Punkte"));
 
-    // The tube without a selection does nothing.
-    ScreenGame::ClickPicture(Spielschirm2->AuswahlTube);
+    // Back on the production screen, Enter doses nothing: no base colour is
+    // selected any more.
+    Player::Click(Spielschirm2->Panel1, QPoint(5, 5));
+    Player::Key(Qt::Key_Return);
     QCOMPARE(Punktestand, 6600);
 }
 
@@ -202,7 +204,7 @@ void ProductionTest::productionDoseOnlyRaisesAndCostsSevenHundred() {
 void ProductionTest::deliveryJudgesTheDeviatedBatchAndRestoresTheMixture() {
     // Quality control sees the batch plus its deviation; afterwards the plain mixture is back.
     produce({{0, 40}, {12, 60}}, 2);
-    TChargenblech* blech = Spielschirm->Blech.get();
+    TChargenblech* blech = Spiel->Blech.get();
     QVERIFY(blech->Deviation[0] != 0 || blech->Deviation[1] != 0 || blech->Deviation[2] != 0);
     const RgbTriple plain{134, 134, 120};
     QCOMPARE(blech->Rgb, plain);
@@ -249,8 +251,8 @@ void ProductionTest::vegeLeavesWithoutHighscore() {
     ClickButton(Spielschirm2, QStringLiteral("Ende"));
 
     QVERIFY(!Spielschirm2->isVisible());
-    QVERIFY(!Spielschirm->Blech);
-    QVERIFY(!Spielschirm->Historie);
+    QVERIFY(!Spiel->Blech);
+    QVERIFY(!Spiel->Historie);
     QVERIFY(Spielschirm2->Rezept->isHidden());
     QVERIFY(Spielschirm2->AnzeigeHistorie->isHidden());
     QCOMPARE(FakeMediaLog::Calls().last(), QStringLiteral("Spielschirm2.MediaPlayer2:Close"));
@@ -304,11 +306,11 @@ void ProductionTest::vesselShowsEachDoseUnderAnyDesktopColours() {
     produce({{0, 40}, {12, 60}});
     QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), QColor(134, 134, 120));
     ScreenGame::ProductionDose(12, 4000);
-    const QColor after = ToQColor(Spielschirm->Blech->Colour);
+    const QColor after = ToQColor(Spiel->Blech->Colour);
     QVERIFY(after != QColor(134, 134, 120));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), after);
     ScreenGame::ProductionDose(0, 4100);
-    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), ToQColor(Spielschirm->Blech->Colour));
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), ToQColor(Spiel->Blech->Colour));
     QApplication::setPalette(saved);
 }
 

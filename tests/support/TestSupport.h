@@ -53,6 +53,25 @@ public:
     std::function<void(TForm*)> onModal;
 };
 
-// Clicks a button found by objectName inside a widget (through the button's
-// own click, as a mouse press would).
+// Clicks a button found by objectName inside a widget, the way the player
+// does (Player::Click).
 void ClickButton(QWidget* root, const QString& name);
+
+// The player's hands. Keys go to the focus widget of the active window, as
+// the keyboard delivers them; clicks go through the window system at a point
+// of the widget's window, so focus, default buttons, stacking and disabled
+// (blocked) windows all take part. A key sent straight to a widget cannot
+// see where the focus really is: that style is only for tests of one widget.
+namespace Player {
+// The window that has the keyboard focus, once pending window events are
+// delivered; null when none has.
+QWidget* ActiveWindow();
+// The widget that the next key reaches.
+QWidget* FocusWidget();
+void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void Type(const QString& text);
+// A click at a point of the widget (its centre by default), delivered to the
+// widget's window: whatever lies on top at that point receives it.
+void Click(QWidget* widget, QPoint at = QPoint(-1, -1));
+void DoubleClick(QWidget* widget, QPoint at = QPoint(-1, -1));
+}  // namespace Player

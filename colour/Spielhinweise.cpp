@@ -1,0 +1,3 @@
+#include "colour/Spielhinweise.h"
+
+TSpielhinweise Spielhinweise;
