@@ -22,6 +22,7 @@
 #include "shell/Spiel1.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -102,6 +103,12 @@ void TVernicura::BuildLayout() {
 
     AuswahlTypen = new TColourBox(Panel1, QStringLiteral("AuswahlTypen"), 499, 22, 295, 138);
     AuswahlTypen->setFont(bold);
+    // Both pickers take the keyboard in the Tab chain: the catalogue's
+    // scroll box, then the levels.
+    AutofarbenAuswahl->setFocusPolicy(Qt::StrongFocus);
+    AuswahlTypen->setFocusPolicy(Qt::StrongFocus);
+    AutofarbenAuswahl->installEventFilter(this);
+    AuswahlTypen->installEventFilter(this);
     GroupBox2 = TitleBox(Panel1, QStringLiteral("GroupBox2"), QStringLiteral(" Nehézségi szint"), 499, 5, 295, 28);
 
     GroupBox4 = new TColourBox(Panel1, QStringLiteral("GroupBox4"), 255, 171, 237, 55);
@@ -109,8 +116,6 @@ void TVernicura::BuildLayout() {
     Spieler1Name->setObjectName(QStringLiteral("Spieler1Name"));
     Spieler1Name->setGeometry(7, 25, 225, 24);
     Spieler1Name->setMaxLength(20);
-    // The name has the focus when the menu opens, so Enter starts the game.
-    Spieler1Name->setFocus();
     GroupBox3 = TitleBox(Panel1, QStringLiteral("GroupBox3"), QStringLiteral(" Adja meg a nevét!"), 255, 161, 237, 27);
 
     Anleitung = MakeButton(Panel1, QStringLiteral("Anleitung"), QStringLiteral("Szabály"), 561, 168);
@@ -294,6 +299,86 @@ void TVernicura::ClearCarMarks() {
             item->PaintMark();
         }
     }
+}
+
+namespace {
+// The item a picker's keys start from: the marked one, else the cursor.
+template <class Item>
+int currentItem(const std::vector<Item*>& items, int cursor) {
+    for (int i = 0; i < int(items.size()); ++i)
+        if (items[i]->Gewaehlt)
+            return i;
+    return qBound(0, cursor, int(items.size()) - 1);
+}
+
+// Where an arrow key leads in a grid of `columns` items a row, or -1.
+int neighbour(int index, int key, int columns, int count) {
+    int next = -1;
+    switch (key) {
+    case Qt::Key_Left: next = index % columns > 0 ? index - 1 : -1; break;
+    case Qt::Key_Right: next = index % columns < columns - 1 ? index + 1 : -1; break;
+    case Qt::Key_Up: next = index - columns; break;
+    case Qt::Key_Down: next = index + columns; break;
+    default: return -1;
+    }
+    return next >= 0 && next < count ? next : -1;
+}
+
+bool isPickerKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
+           key == Qt::Key_Space;
+}
+}  // namespace
+
+bool TVernicura::CarPickerKey(int key) {
+    if (!isPickerKey(key) || AutoFarbenListe.empty())
+        return false;
+    const int count = int(AutoFarbenListe.size());
+    int index = currentItem(AutoFarbenListe, carCursor_);
+    if (key != Qt::Key_Space) {
+        const int next = neighbour(index, key, 3, count);
+        if (next < 0)
+            return true;  // at the edge: the mark stays
+        index = next;
+        if (AutoFarbenListe[index]->Gewaehlt)
+            return true;
+    }
+    carCursor_ = index;
+    AutoFarbenListe[index]->BildMouseDown();  // as a press on the item
+    AutofarbenAuswahl->ensureWidgetVisible(AutoFarbenListe[index]->Bild, 0, 0);
+    return true;
+}
+
+bool TVernicura::LevelPickerKey(int key) {
+    if (!isPickerKey(key) || AutoTypenListe.empty())
+        return false;
+    const int count = int(AutoTypenListe.size());
+    int index = currentItem(AutoTypenListe, levelCursor_);
+    if (key != Qt::Key_Space) {
+        // The levels stand in one row: up and down step like left and right.
+        const int step = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+        const int next = index + step;
+        if (next < 0 || next >= count || AutoTypenListe[next]->Gewaehlt)
+            return true;
+        index = next;
+    }
+    levelCursor_ = index;
+    AutoTypenListe[index]->BildMouseDown();
+    return true;
+}
+
+bool TVernicura::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        bool used = false;
+        if (watched == AutofarbenAuswahl)
+            Guard([&] { used = CarPickerKey(key); });
+        else if (watched == AuswahlTypen)
+            Guard([&] { used = LevelPickerKey(key); });
+        if (used)
+            return true;
+    }
+    return TForm::eventFilter(watched, event);
 }
 
 void TVernicura::ClearLevelMarks() {

@@ -55,12 +55,25 @@ public:
     void ClearCarMarks();
     void ClearLevelMarks();
 
+    // The pickers by keyboard: an arrow key marks the neighbouring item (as a
+    // click on it would), Space presses the current item (marks or unmarks
+    // it). Returns false for keys a picker does not use.
+    bool CarPickerKey(int key);
+    bool LevelPickerKey(int key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildLayout();
     void CreateGameObjects();
     void FreeGameObjects();
 
     QWidget* carCells_ = nullptr;  // the scroll box's content: the catalogue
+    // The item the keyboard works on when none is marked: the last one
+    // pressed by key.
+    int carCursor_ = 0;
+    int levelCursor_ = 0;
 };
 
 extern TVernicura* Vernicura;

@@ -103,6 +103,21 @@ void TestDialogs::colourCheckGapMovesOnlyRightField() {
     ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum"));
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QCOMPARE(Farbenpruefung->NFBild->x(), 229);
+
+    // Return means "Játék": on a fresh opening (the focus is on it) and with
+    // the focus on "Zwischenraum" after its click.
+    Farbenpruefung->Close();
+    Farbenpruefung->ShowCheck(game.target.get(), game.panel);
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Farbenpruefung->Button1));
+    Player::Key(Qt::Key_Return);
+    QVERIFY(!Farbenpruefung->isVisible());
+    QCOMPARE(Farbenpruefung->NFBild->x(), 229);
+    Farbenpruefung->ShowCheck(game.target.get(), game.panel);
+    ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum"));
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Farbenpruefung->Zwischenraum));
+    Player::Key(Qt::Key_Return);
+    QVERIFY(!Farbenpruefung->isVisible());
+    QCOMPARE(Farbenpruefung->NFBild->x(), 279);
 }
 
 void TestDialogs::colourCheckSurroundDrawsRandomThenWhiteAndCarriesOver() {

@@ -14,8 +14,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -213,12 +215,27 @@ private slots:
     }
 
     void enterPlaysOnAndNeverDeletesTheTable() {
-        // Enter presses "Játék" only: a key press must not wipe every result.
+        // The table opens with the focus on "Játék", at every showing, and
+        // Return presses "Játék" only, even with the focus on "Törlés":
+        // that one is pressed by Space (or a click), never by Return.
         hs->AddEntry("Pigmentra.hsc", "Eva", 3000);
+        const QByteArray stored = ReadFile(file());
+        for (int showing = 0; showing < 2; ++showing) {
+            hs->ShowTable("Pigmentra.hsc");
+            QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(hs->Ok));
+            if (showing == 1) {
+                Player::Key(Qt::Key_Backtab);
+                QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(hs->Loeschen));
+            }
+            Player::Key(Qt::Key_Return);
+            QVERIFY(!hs->isVisible());
+            QCOMPARE(ReadFile(file()), stored);
+        }
         hs->ShowTable("Pigmentra.hsc");
-        QTest::keyClick(hs, Qt::Key_Return);
-        QVERIFY(!hs->isVisible());
-        QCOMPARE(ReadFile(file()), Record(3000, "Eva"));
+        Player::Key(Qt::Key_Backtab);
+        Player::Key(Qt::Key_Space);
+        QVERIFY(!QFile::exists(file()));
+        QVERIFY(hs->isVisible());
     }
 
     void emptyFileBlanksPreviousFirstRow() {
@@ -248,6 +265,51 @@ private slots:
             QCOMPARE(hs->Liste->Cell(1, 0), "Ohne");
         }
         QDir(data).removeRecursively();
+        QVERIFY(env->messages.isEmpty());
+    }
+
+    void noUsableTempNorHomeCreatesNothing() {
+        // Without TEMP and without a home folder (unset, the root, or missing) there is nowhere to keep results: the entry gives "Error Highscore", the table lists nothing silently, and no folder appears at the filesystem root or in place of the home.
+        struct RestoreHome {
+            QByteArray home = qgetenv("HOME");
+            ~RestoreHome() { qputenv("HOME", home); }
+        } restore;
+        const QString atRoot = "/.qttest/share/Pigmentra";
+        const QString missingHome = dir->path() + "/gone";
+        QDir(atRoot).removeRecursively();
+        qunsetenv("TEMP");
+        for (const QByteArray& noHome : {QByteArray(), QByteArray("/"), QFile::encodeName(missingHome)}) {
+            if (noHome.isNull())
+                qunsetenv("HOME");
+            else
+                qputenv("HOME", noHome);
+            hs->AddEntry("Pigmentra.hsc", "Ohne", 1234);
+            hs->ShowTable("Pigmentra.hsc");
+            QCOMPARE(hs->HighscorePath, QString());
+            QCOMPARE(hs->Liste->Cell(1, 0), " ");
+        }
+        QCOMPARE(env->messages, QStringList(3, "Error Highscore"));
+        QVERIFY(!QFileInfo::exists(atRoot));
+        QVERIFY(!QFileInfo::exists(missingHome));
+    }
+
+    void nonUtf8TempIsUsedByteForByte() {
+        // A TEMP folder whose name is not UTF-8 (Latin-1 "Ordneré") is used as the bytes it is: the entry is stored there, listed and deleted.
+        const QByteArray folder = QFile::encodeName(dir->path()) + "/Ordner\xe9";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        qputenv("TEMP", folder);
+        hs->AddEntry("Pigmentra.hsc", "Eva", 3000);
+        QVERIFY(env->messages.isEmpty());
+        QFile stored;
+        const QByteArray bytes = folder + "/Pigmentra.hsc";
+        const int fd = ::open(bytes.constData(), O_RDONLY);
+        QVERIFY(fd >= 0);
+        QVERIFY(stored.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(stored.readAll(), Record(3000, "Eva"));
+        hs->ShowTable("Pigmentra.hsc");
+        QCOMPARE(hs->Liste->Cell(1, 0), "Eva");
+        hs->LoeschenClick();
+        QVERIFY(::access(bytes.constData(), F_OK) != 0);
         QVERIFY(env->messages.isEmpty());
     }
 
@@ -293,14 +355,8 @@ private slots:
 
     void readFailureReportedEarlierEntriesKept() {
         // A failing read shows "Error Highscore"; what came before is listed sorted.
-        QDir().mkdir(file());  // opens, but every read fails
-        hs->ShowTable("Pigmentra.hsc");
-        QCOMPARE(env->messages, QStringList({"Error Highscore"}));
-        QCOMPARE(hs->Liste->RowCount(), 1);
-
         static QByteArray piece;
         piece = Record(30, "c") + Record(10, "a") + Record(20, "b") + Record(5, "cut").left(20);
-        QVERIFY(QDir().rmdir(file()));
         WriteFile(file(), "ignored");
         const auto failSecond = [](int, void* buf, size_t) -> ssize_t {
             if (piece.isEmpty()) {

@@ -10,6 +10,7 @@
 #include "dialogs/Neuebasisfarben1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "screens/Dosierschritt.h"
+#include "shell/Hardware1.h"
 
 #include <QRegularExpression>
 
@@ -101,15 +102,19 @@ void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
     QCOMPARE(Mischregal->SelectedIndex, 7);
     QCOMPARE(Spielschirm->AutoScrollBar->Position(), 40);
 
-    // 40 → 100 by Enter in the track bar: 60 added, the pause capped at 500.
-    Spielschirm->AutoScrollBar->SetPosition(100);
-    QTest::keyClick(Spielschirm->AutoScrollBar, Qt::Key_Return);
+    // 40 → 100 by the keyboard: the swatch click left the focus on the track
+    // bar, End moves it, Enter doses (and hands nothing in): 60 added, the
+    // pause capped at 500.
+    Player::Key(Qt::Key_End);
+    QCOMPARE(Spielschirm->AutoScrollBar->Position(), 100);
+    Player::Key(Qt::Key_Return);
     QCOMPARE(Punktestand, 200);
+    QVERIFY(!Produktionsbeschluss->isVisible());
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(2, 2), QStringLiteral("   60.00"));
     QCOMPARE(game.clock.Sleeps, QList<int>({400, 500}));
 
     // Another key in the track bar does not dose.
-    QTest::keyClick(Spielschirm->AutoScrollBar, Qt::Key_A);
+    Player::Key(Qt::Key_A);
     QCOMPARE(Punktestand, 200);
 
     // Lowered to 30 by the tube: −70 recorded, no pause, still charged.
@@ -120,8 +125,12 @@ void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
     QCOMPARE(game.clock.Sleeps, QList<int>({400, 500}));
     QCOMPARE(ScreenGame::Farbe(7)->PreviousAmount, 30.0);
 
-    // A second colour: 30 of "762" and 70 of "804" (0, 0, 255) mix to
+    // A second colour: the first arrow key after its click moves the track
+    // bar. 30 of "762" and 70 of "804" (0, 0, 255) mix to
     // (255·30/100, 150·30/100, (150·30 + 255·70)/100) = (76, 45, 223).
+    ScreenGame::SelectSwatch(12);
+    Player::Key(Qt::Key_Up);
+    QCOMPARE(Spielschirm->AutoScrollBar->Position(), 1);
     ScreenGame::LabDose(12, 70);
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50), QColor(76, 45, 223));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), QColor(76, 45, 223));
@@ -278,6 +287,28 @@ void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
     ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
     QCOMPARE(game.modalForms.size(), 1);
     QCOMPARE(Punktestand, 200);
+
+    // With sound on and the notice's sound missing, the drift still happens:
+    // the failure is reported once, this dose goes on (jet gone, charged),
+    // and the next action meets no failure.
+    Hardware->TonAn = true;
+    FakeMediaLog::MissingFiles() << QStringLiteral("PigmentraNeueBasisfarben.wav");
+    game.clock.AdvanceSeconds(121);
+    std::vector<RgbTriple> shelf;
+    for (int i = 0; i < 16; ++i)
+        shelf.push_back(ScreenGame::Farbe(i)->Rgb);
+    Spielschirm->AutoScrollBar->SetPosition(60);
+    ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
+    QCOMPARE(game.env->errors.size(), 1);
+    QCOMPARE(Punktestand, 300);
+    QVERIFY(Spielschirm->AuswahlStrahl->isHidden());
+    bool shifted = false;
+    for (int i = 0; i < 16; ++i)
+        shifted = shifted || !(ScreenGame::Farbe(i)->Rgb == shelf[size_t(i)]);
+    QVERIFY(shifted);
+    Player::Key(Qt::Key_Return);
+    QCOMPARE(game.env->errors.size(), 1);
+    QCOMPARE(Punktestand, 400);
 }
 
 void LaboratoryTest::visszaEndsTheModalRunAndDropsTheGame() {

@@ -99,7 +99,7 @@ int MarkedCars() {
     return n;
 }
 
-void Press(TPicture* picture, QPoint at) { QTest::mouseClick(picture, Qt::LeftButton, {}, at); }
+void Press(TPicture* picture, QPoint at) { Player::Click(picture, at); }
 }  // namespace
 
 class MainMenuTest : public QObject {
@@ -117,6 +117,7 @@ private slots:
     void catalogueIsTheSameOnEveryRun();
     void firstCarAndLevelMarkedAndGameStartsWithoutClick();
     void pressMovesMarkAndPressOnMarkedItemClearsIt();
+    void pickersWorkByKeyboardAsByClicks();
     void missingSelectionShowsMessageAfterReseedAndName();
     void enterStartsGameAndEmptyNameIsKept();
     void secondGameStartsAtZeroWithNewLevel();
@@ -370,6 +371,53 @@ void MainMenuTest::pressMovesMarkAndPressOnMarkedItemClearsIt() {
     QCOMPARE(Corner(c4->Bild), White);
 }
 
+void MainMenuTest::pickersWorkByKeyboardAsByClicks() {
+    // Tab reaches the car colours, then the levels. An arrow key marks the
+    // neighbouring item as a press on it would (three cars to a row; the
+    // mark stays at an edge), Space presses the current item, and the
+    // marked car scrolls into view. Enter still means "Játék".
+    QWidget* cars = Vernicura->AutofarbenAuswahl;
+    for (int tab = 0; tab < 12 && Player::FocusWidget() != cars; ++tab)
+        Player::Key(Qt::Key_Tab);
+    QCOMPARE(Player::FocusWidget(), cars);
+    QVERIFY(AutoFarbenListe[0]->Gewaehlt);
+    Player::Key(Qt::Key_Down);
+    Player::Key(Qt::Key_Right);
+    QVERIFY(AutoFarbenListe[4]->Gewaehlt);
+    QCOMPARE(MarkedCars(), 1);
+    QCOMPARE(Corner(AutoFarbenListe[0]->Bild), White);
+    QCOMPARE(Corner(AutoFarbenListe[4]->Bild), Highlight());
+    Player::Key(Qt::Key_Space);
+    QCOMPARE(MarkedCars(), 0);
+    QCOMPARE(Corner(AutoFarbenListe[4]->Bild), White);
+    Player::Key(Qt::Key_Space);
+    QVERIFY(AutoFarbenListe[4]->Gewaehlt);
+    for (int row = 0; row < 20; ++row)  // car 49 is the last: row 16, column 1
+        Player::Key(Qt::Key_Down);
+    QVERIFY(AutoFarbenListe[49]->Gewaehlt);
+    QCOMPARE(MarkedCars(), 1);
+    auto* scroll = Vernicura->AutofarbenAuswahl;
+    const QRect shown = AutoFarbenListe[49]->Bild->geometry().translated(0, -scroll->verticalScrollBar()->value());
+    QVERIFY(scroll->viewport()->rect().contains(shown.topLeft()));
+
+    Player::Key(Qt::Key_Tab);
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->AuswahlTypen));
+    Player::Key(Qt::Key_Right);
+    Player::Key(Qt::Key_Right);
+    Player::Key(Qt::Key_Right);
+    QVERIFY(!AutoTypenListe[0]->Gewaehlt && !AutoTypenListe[1]->Gewaehlt && AutoTypenListe[2]->Gewaehlt);
+    Player::Key(Qt::Key_Left);
+    QVERIFY(AutoTypenListe[1]->Gewaehlt && !AutoTypenListe[2]->Gewaehlt);
+    QCOMPARE(Corner(AutoTypenListe[1]->Bild), Highlight());
+    Player::Key(Qt::Key_Space);
+    QVERIFY(!AutoTypenListe[1]->Gewaehlt);
+    QVERIFY(AutoFarbenListe[49]->Gewaehlt);  // the pickers are independent
+
+    Player::Key(Qt::Key_Return);  // no level marked: the game does not start
+    QCOMPARE(env_->messages, QStringList{NoSelection});
+    QCOMPARE(labRuns_, 0);
+}
+
 void MainMenuTest::missingSelectionShowsMessageAfterReseedAndName() {
     // Without a marked car colour: the message, after the reseed from the
     // clock (UTC 01:02:03.004 = 3723004 ms → low word 3723004 × 22695477 + 1
@@ -430,6 +478,7 @@ void MainMenuTest::secondGameStartsAtZeroWithNewLevel() {
     QCOMPARE(Punktestand, 1234);
 
     Press(AutoTypenListe[2]->Bild, QPoint(10, 10));
+    Vernicura->AutofarbenAuswahl->ensureWidgetVisible(AutoFarbenListe[49]->Bild);  // scrolled down
     Press(AutoFarbenListe[49]->Bild, QPoint(10, 10));
     ClickButton(Vernicura, QStringLiteral("Ok"));
     QCOMPARE(labRuns_, 2);

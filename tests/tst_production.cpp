@@ -5,7 +5,10 @@
 #include "ScreenGame.h"
 
 #include "dialogs/Autoproduktion1.h"
+#include "dialogs/Farbenpruefung1.h"
+#include "dialogs/Maxbasisfarben1.h"
 #include "dialogs/Ueberlauf1.h"
+#include "shell/Konfiguration1.h"
 #include "screens/Dosierschritt.h"
 
 #include <QDir>
@@ -49,6 +52,8 @@ private slots:
     void productionDoseOnlyRaisesAndCostsSevenHundred();
     void deliveryJudgesTheDeviatedBatchAndRestoresTheMixture();
     void vegeLeavesWithoutHighscore();
+    void batchWaitsForItsOpenNoticeAndVerdict();
+    void gameDialogsCloseWhenTheGameMovesOnOrEnds();
     void trackBarReachesAMainComponentAboveFiveThousand();
     void vesselShowsEachDoseUnderAnyDesktopColours();
 };
@@ -260,6 +265,85 @@ void ProductionTest::vegeLeavesWithoutHighscore() {
     QVERIFY(QDir(temp.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
     QVERIFY(!QFile::exists(temp.path() + QStringLiteral("\\Pigmentra.hsc")));
     qputenv("TEMP", oldTemp);
+}
+
+void ProductionTest::batchWaitsForItsOpenNoticeAndVerdict() {
+    // While the overflow notice waits for its Ok, or once the batch is
+    // accepted, the batch takes no dose, no check and no delivery: the
+    // waiting dialog comes to the front. So the record holds the overflow's
+    // 5000, and one game writes one record. Every charge shows at once.
+    QTemporaryDir temp;
+    const QByteArray oldTemp = qgetenv("TEMP");
+    qputenv("TEMP", temp.path().toLocal8Bit());
+    produce({{0, 40}, {12, 60}});
+    // Laboratory 2 × 100, then the colour check's 200, shown at once.
+    ScreenGame::ClickPicture(Spielschirm2->AutoTonvorlageImage);
+    QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 400 Punkte"));
+    Player::Key(Qt::Key_Return);
+    QVERIFY(!Farbenpruefung->isVisible());
+
+    // 11908 units overflow (2 × 700).
+    ScreenGame::ProductionDose(15, 4307);
+    ScreenGame::ProductionDose(12, 3601);
+    QVERIFY(Ueberlauf->isVisible());
+    QCOMPARE(Punktestand, 1800);
+    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(!Autoproduktion->isVisible());
+    QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Ueberlauf));
+    ScreenGame::ProductionDose(12, 3000);
+    ScreenGame::ClickPicture(Spielschirm2->AutoChargenblechImage);
+    QVERIFY(!Farbenpruefung->isVisible());
+    QCOMPARE(Punktestand, 1800);
+    Player::Key(Qt::Key_Return);  // not the notice's default: nothing
+    QVERIFY(Ueberlauf->isVisible());
+    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QCOMPARE(Punktestand, 6800);
+
+    Konfiguration->ChargenToleranz = 1000.0f;  // any batch passes
+    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(Autoproduktion->Accepted);
+    QCOMPARE(Punktestand, 8800);
+    const QString file = temp.filePath(QStringLiteral("Pigmentra.hsc"));
+    QFile record(file);
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    QCOMPARE(record.readAll().left(11), QByteArray("      8800 "));
+    record.close();
+    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    ScreenGame::ProductionDose(12, 2000);
+    QCOMPARE(Punktestand, 8800);
+    QCOMPARE(QFileInfo(file).size(), 150);
+    QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Autoproduktion));
+
+    Player::Key(Qt::Key_Return);  // the verdict's Ok ends the game
+    QVERIFY(!Autoproduktion->isVisible());
+    QVERIFY(!Spielschirm2->isVisible());
+    QVERIFY(!Spiel->Laeuft());
+    qputenv("TEMP", oldTemp);
+}
+
+void ProductionTest::gameDialogsCloseWhenTheGameMovesOnOrEnds() {
+    // Dialogs of the laboratory close when production starts; a verdict left
+    // open closes with "Vége" and does not come back in the next game.
+    game.StartLab();
+    for (int i = 0; i < 8; ++i)
+        ScreenGame::LabDose(i, 10);
+    ScreenGame::SelectSwatch(8);  // a ninth base colour: refused
+    QVERIFY(MaxBasisfarben->isVisible());
+    ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage);
+    QVERIFY(Farbenpruefung->isVisible());
+    game.StartProduction();
+    QVERIFY(!MaxBasisfarben->isVisible());
+    QVERIFY(!Farbenpruefung->isVisible());
+
+    Konfiguration->ChargenToleranz = -1.0f;  // no batch passes
+    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(Autoproduktion->isVisible() && !Autoproduktion->Accepted);
+    ClickButton(Spielschirm2, QStringLiteral("Ende"));
+    QVERIFY(!Autoproduktion->isVisible());
+    QVERIFY(!Spielschirm2->isVisible());
+    game.StartLab();
+    QVERIFY(!Autoproduktion->isVisible());
+    QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Spielschirm));
 }
 
 void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
