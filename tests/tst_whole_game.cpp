@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 
 class WholeGameTest : public QObject {
@@ -62,26 +63,29 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
 
     QVERIFY(StartProgram());
     QVERIFY(VernicuraStart->isVisible());
-    ClickButton(VernicuraStart, QStringLiteral("Ok"));
+    Player::Key(Qt::Key_Return);  // "Start"
     QVERIFY(Vernicura->isVisible());
 
     const Choice choice = chooseCar();
     QVERIFY(choice.car >= 0);
     // Car colour 0 and level 0 are marked from the start; a press on a marked item unmarks it.
-    if (!AutoFarbenListe[choice.car]->Gewaehlt)
-        QTest::mouseClick(AutoFarbenListe[choice.car]->Bild, Qt::LeftButton);
+    if (!AutoFarbenListe[choice.car]->Gewaehlt) {
+        Vernicura->AutofarbenAuswahl->ensureWidgetVisible(AutoFarbenListe[choice.car]->Bild);
+        Player::Click(AutoFarbenListe[choice.car]->Bild);
+    }
     QVERIFY(AutoTypenListe[0]->Gewaehlt);
     auto* name = Vernicura->findChild<QLineEdit*>(QStringLiteral("Spieler1Name"));
     QVERIFY(name);
-    name->clear();
-    QTest::keyClicks(name, QStringLiteral("Kovacs Anna"));
+    Player::Click(name);
+    Player::Key(Qt::Key_A, Qt::ControlModifier);
+    Player::Type(QStringLiteral("Kovacs Anna"));
 
     QStringList road;
     env.onModal = [&](TForm* form) {
         road << form->objectName();
         if (form == Spielschirm) {
             // Laboratory: the target's recipe from the hidden area, then hand it in (1000).
-            QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);
+            Player::Click(Spielschirm->Boss);
             ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
             if (!Produktionsbeschluss->RecipeAccepted) {
                 road << QStringLiteral("rejected recipe");
@@ -89,10 +93,16 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
                 return;
             }
             road << QStringLiteral("accepted recipe");
-            ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));  // runs production
+            Player::Key(Qt::Key_Return);  // the decision's Ok: runs production
         } else if (form == Spielschirm2) {
-            // Production: the main component back to its full amount (700), then deliver (2000).
-            ScreenGame::ProductionDose(choice.main, choice.fullAmount);
+            // Production: the main component back to its full amount by keys
+            // (700), then deliver (2000).
+            ScreenGame::SelectSwatch(choice.main);
+            while (Spielschirm2->AutoScrollBar->Position() + 50 <= choice.fullAmount)
+                Player::Key(Qt::Key_PageUp);
+            while (Spielschirm2->AutoScrollBar->Position() < choice.fullAmount)
+                Player::Key(Qt::Key_Up);
+            Player::Key(Qt::Key_Return);
             road << QString::number(ScreenGame::Farbe(choice.main)->Amount, 'f', 2);
             ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
             if (!Autoproduktion->Accepted) {
@@ -101,12 +111,12 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
                 return;
             }
             road << QStringLiteral("accepted batch");
-            ClickButton(Autoproduktion, QStringLiteral("Ok"));  // ends production
+            Player::Key(Qt::Key_Return);  // the verdict's Ok: ends production
         } else {
             ScreenGame::PressDefault(form);
         }
     };
-    ClickButton(Vernicura, QStringLiteral("Ok"));  // "Játék": returns when the game is over
+    Player::Key(Qt::Key_Return);  // "Játék": returns when the game is over
 
     QCOMPARE(road, QStringList({QStringLiteral("Spielschirm"), QStringLiteral("accepted recipe"),
                                 QStringLiteral("Spielschirm2"), QString::number(choice.fullAmount) + ".00",
@@ -116,6 +126,7 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
     QVERIFY(!Autoproduktion->isVisible());
     QVERIFY(Vernicura->isVisible());
     QVERIFY(Vernicura->isEnabled());
+    QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Vernicura));
     QCOMPARE(Konfiguration->Produktionsphase, 1);
 
     // Costs: hand-in 1000 + one production dose 700 + delivery 2000.
