@@ -27,12 +27,15 @@ TFarbenpruefung::TFarbenpruefung()
     NFBild = new TPicture(GroupBox1, QStringLiteral("NFBild"), 228, 37, 206, 158);
     Label1 = MakeLabel(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Színminta"), 64, 198, 89, 20, 16, true);
     Label2 = MakeLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Chargenblech"), 277, 198, 112, 20, 16, true);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     GroupBox8 = new TColourBox(Panel1, QStringLiteral("GroupBox8"), 38, 3, 517, 27);
     StaticText5 = MakeTitleStrip(GroupBox8, QStringLiteral("StaticText5"), QStringLiteral(" Farbton"), 2, 7, 513, 18);
 
     Zwischenraum = MakeButton(Panel1, QStringLiteral("Zwischenraum"), QStringLiteral("Zwischenraum"), 627, 160);
-    Zwischenraum->setFont(ArialFont(11));  // the long caption fits the button only in a small font
+    // The long caption fits the button in the narrow cut of the font.
+    Zwischenraum->setFont(NarrowFont(13));
     Umfeld = MakeButton(Panel1, QStringLiteral("Umfeld"), QStringLiteral("Umfeld"), 719, 160);
     Button2 = MakeButton(Panel1, QStringLiteral("Button2"), QStringLiteral("Wechseln"), 628, 200);
     Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Játék"), 720, 200);
@@ -44,6 +47,7 @@ TFarbenpruefung::TFarbenpruefung()
     ConnectClicked(Button1, [this] { Button1Click(); });
 
     SavedColour = palette().color(QPalette::Window);
+    ContinueArtworkToEdges(this);
     ContinueArtworkToEdges(this);
     Centre();
 }

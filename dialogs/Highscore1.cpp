@@ -53,6 +53,7 @@ THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"
     ConnectClicked(Loeschen, [this] { LoeschenClick(); });
     ConnectClicked(Ok, [this] { OkClick(); });
 
+    ContinueArtworkToEdges(this);
     Centre();
 }
 

@@ -20,7 +20,7 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Muszály sietni egy kicsit!"), 40, 49, 320, 32,
                        27, true);
     Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),
-                       QStringLiteral("A fõnök állandóan a megfelelõ színösszetételrõl faggat:. Miért tart ilyen "
+                       QStringLiteral("A főnök állandóan a megfelelő színösszetételről faggat:. Miért tart ilyen "
                                       "sokáig a szín kikeverése?"),
                        42, 106, 262, 88, 19);
     Label3->setWordWrap(true);
@@ -34,6 +34,7 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
     KundenmanagerFigur = CreateMediaPlayer(QStringLiteral("Kundenmanager.KundenmanagerFigur"));
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Kundenmanager.MediaPlayer"));
     OnShow = [this] { FormShow(); };
+    ContinueArtworkToEdges(this);
     Centre();
 }
 

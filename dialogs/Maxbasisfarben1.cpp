@@ -33,6 +33,7 @@ TMaxBasisfarben::TMaxBasisfarben()
     ConnectClicked(Ok, [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("MaxBasisfarben.MediaPlayer"));
+    ContinueArtworkToEdges(this);
     Centre();
 }
 

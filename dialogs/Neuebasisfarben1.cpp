@@ -24,6 +24,8 @@ TNeueBasisfarben::TNeueBasisfarben()
     ConnectClicked(Ok, [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("NeueBasisfarben.MediaPlayer"));
+    ContinueArtworkToEdges(this);
+    ContinueArtworkToEdges(Panel1);
     Centre();
 }
 

@@ -33,6 +33,7 @@ TProduktionsbeschluss::TProduktionsbeschluss()
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Produktionsbeschluss.MediaPlayer"));
     ContinueArtworkToEdges(this);
+    ContinueArtworkToEdges(this);
     Centre();
 }
 

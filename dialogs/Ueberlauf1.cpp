@@ -43,6 +43,7 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Ueberlauf.MediaPlayer"));
     ContinueArtworkToEdges(this);
+    ContinueArtworkToEdges(this);
     Centre();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/Picture.h"
 #include "platform/Toolkit.h"
 
 #include <QApplication>
@@ -7,8 +8,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStaticText>
+#include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
 #include <QtMath>
+
+#include <cmath>
 
 namespace {
 // Paints a cell's text as the style's item delegate does (same margins,
@@ -71,6 +75,27 @@ QFont ArialFont(int pixelSize, bool bold) {
     return font;
 }
 
+QFont NarrowFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial Narrow"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+namespace {
+double linearChannel(int value) {
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+}  // namespace
+
+QColor ReadableTextColour(QColor background) {
+    const double luminance = 0.2126 * linearChannel(background.red()) + 0.7152 * linearChannel(background.green()) +
+                             0.0722 * linearChannel(background.blue());
+    const double againstBlack = (luminance + 0.05) / 0.05;
+    const double againstWhite = 1.05 / (luminance + 0.05);
+    return againstWhite > againstBlack ? QColor(Qt::white) : QColor(Qt::black);
+}
+
 TColourBox::TColourBox(QWidget* parent, const QString& name, int x, int y, int w, int h, bool framed)
     : QFrame(parent), colour_(palette().color(QPalette::Button)), framed_(framed) {
     setObjectName(name);
@@ -82,9 +107,66 @@ void TColourBox::SetColour(QColor colour) {
     update();
 }
 
+namespace {
+// How far short of an edge a picture or panel may stop and still be carried
+// on to it.
+constexpr int EdgeGap = 24;
+
+class TArtworkContinuation : public QObject {
+public:
+    explicit TArtworkContinuation(QWidget* container) : QObject(container), container_(container) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Runs before the container's own painting, which for a form adds
+        // nothing to the background filled beneath.
+        if (watched == container_ && event->type() == QEvent::Paint) {
+            QPainter p(container_);
+            PaintArtworkContinuation(p, container_);
+        }
+        return false;
+    }
+
+private:
+    QWidget* container_;
+};
+}  // namespace
+
+void ContinueArtworkToEdges(QWidget* container) {
+    if (auto* box = dynamic_cast<TColourBox*>(container)) {
+        box->SetContinueArtwork(true);
+        return;
+    }
+    container->installEventFilter(new TArtworkContinuation(container));
+}
+
+void PaintArtworkContinuation(QPainter& painter, QWidget* container) {
+    for (QObject* object : container->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (!child || child->isHidden())
+            continue;
+        const QRect place = child->geometry();
+        const int right = container->width() - (place.x() + place.width());
+        const int below = container->height() - (place.y() + place.height());
+        const QRect reach = place.adjusted(0, 0, right > 0 && right <= EdgeGap ? right : 0,
+                                           below > 0 && below <= EdgeGap ? below : 0);
+        if (reach == place)
+            continue;
+        painter.save();
+        painter.setClipRegion(QRegion(reach).subtracted(QRegion(place)));
+        if (auto* picture = dynamic_cast<TPicture*>(child))
+            painter.drawImage(place.topLeft(), picture->Image());
+        else if (auto* box = dynamic_cast<TColourBox*>(child))
+            painter.fillRect(reach, box->Colour());
+        painter.restore();
+    }
+}
+
 void TColourBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), colour_);
+    if (continueArtwork_)
+        PaintArtworkContinuation(p, this);
     if (framed_) {
         p.setPen(QColor(160, 160, 160));
         p.drawRect(rect().adjusted(0, 6, -1, -1));
@@ -140,8 +222,35 @@ void TTrackBar::SetColour(QColor colour) {
     colour_ = colour;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour);
+    // The ticks are drawn in the text colours: they stay visible on any
+    // colour in black or white.
+    const QColor ink = ReadableTextColour(colour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(role, ink);
     setPalette(pal);
     update();
+}
+
+void TTrackBar::paintEvent(QPaintEvent* event) {
+    QSlider::paintEvent(event);
+    if (tickPosition() == QSlider::NoTicks || maximum() <= minimum())
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls = QStyle::SC_SliderTickmarks;
+    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+    const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const int span = groove.height() - handle.height();
+    const int interval = tickInterval() > 0 ? tickInterval() : qMax(1, pageStep());
+    QPainter p(this);
+    p.setPen(ReadableTextColour(palette().color(QPalette::Window)));
+    const int left = 2, right = qMax(left + 3, groove.left() - 3);
+    // Stepped in 64 bits: a tick interval near the range's end cannot wrap.
+    for (qint64 v = minimum(); v <= maximum(); v += interval) {
+        const int y = groove.top() + handle.height() / 2 +
+                      QStyle::sliderPositionFromValue(minimum(), maximum(), int(v), span, option.upsideDown);
+        p.drawLine(left, y, right, y);
+    }
 }
 
 void TTrackBar::keyPressEvent(QKeyEvent* event) {
@@ -198,6 +307,9 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int x, int y, int
     setFocusPolicy(Qt::NoFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    // Disabling a grid stops input, not reading: its text keeps the normal
+    // text colour.
+    pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
     setPalette(pal);
     model_->SetSize(cols, rows);
     applyWidths();
@@ -232,6 +344,10 @@ void TStringGrid::applyWidths() {
 void TStringGrid::SetCol(int col) { col_ = col; }
 void TStringGrid::SetRow(int row) {
     row_ = row;
-    if (row >= 0 && row < model_->Rows())
+    if (row >= 0 && row < model_->Rows()) {
+        // The row count may just have grown: the scroll range must know the
+        // new rows before the row can be brought wholly into view.
+        updateGeometries();
         scrollTo(model_->index(row, 0));
+    }
 }

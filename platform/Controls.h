@@ -11,10 +11,26 @@
 #include <QTableView>
 #include <functional>
 
+class QPainter;
+
 // The blue of every title strip: red 0, green 128, blue 255 (16744448).
 inline QColor TitleStripColour() { return QColor(0, 128, 255); }
 
 QFont ArialFont(int pixelSize, bool bold = false);
+// Arial Narrow (Liberation Sans Narrow) for captions longer than their button.
+QFont NarrowFont(int pixelSize);
+
+// Black or white, whichever contrasts more with the background by the WCAG
+// contrast ratio (relative luminances of the sRGB colours); black on a tie.
+QColor ReadableTextColour(QColor background);
+
+// Artwork and panels that stop a few pixels short of the right or bottom
+// edge of the form or panel they lie on go on to that edge: the container
+// paints the rest of each picture (and a panel's colour) into the gap, so no
+// strip of its bare background shows beside them.
+void ContinueArtworkToEdges(QWidget* container);
+// The painting behind it, for containers that paint themselves.
+void PaintArtworkContinuation(QPainter& painter, QWidget* container);
 
 // A panel or group box whose background colour can be set; painted by
 // ourselves so no style tints it.
@@ -22,6 +38,7 @@ class TColourBox : public QFrame {
 public:
     TColourBox(QWidget* parent, const QString& name, int x, int y, int w, int h, bool framed = true);
     void SetColour(QColor colour);
+    void SetContinueArtwork(bool on) { continueArtwork_ = on; update(); }
     QColor Colour() const { return colour_; }
     void SetCaption(const QString& caption) { caption_ = caption; update(); }
     QString Caption() const { return caption_; }
@@ -33,6 +50,7 @@ private:
     QColor colour_;
     QString caption_;
     bool framed_;
+    bool continueArtwork_ = false;
 };
 
 // White 13-pixel text on the title blue, as wide as the box it titles.
@@ -60,6 +78,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The style's groove and handle, then the ticks in black or white,
+    // whichever reads on the bar's colour.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor colour_;

@@ -52,6 +52,7 @@ struct ParaProps {
     int first = 0;
     int before = 0;
     int after = 0;
+    std::vector<int> tabs;  // tab stops from the paragraph's left edge
 };
 
 enum class Dest { Text, FontTable, Skip };
@@ -378,6 +379,9 @@ private:
             g.para.right = param;
         } else if (w == "fi") {
             g.para.first = param;
+        } else if (w == "tx") {
+            if (hasParam && param > 0 && g.para.tabs.size() < 64)
+                g.para.tabs.push_back(param);
         } else if (w == "sb") {
             g.para.before = param;
         } else if (w == "sa") {
@@ -540,6 +544,17 @@ private:
         f.setLeftMargin(twipsToPixels(p.left));
         f.setRightMargin(twipsToPixels(p.right));
         f.setTextIndent(twipsToPixels(p.first));
+        // Tab stops count from the left indent in the layout. A hanging first
+        // line (a bullet, then a tab) tabs to the left indent itself when no
+        // stop lies before it, so its text lines up with the lines below.
+        QList<QTextOption::Tab> tabs;
+        for (int stop : p.tabs)
+            if (stop > p.left)
+                tabs.append(QTextOption::Tab(twipsToPixels(stop - p.left), QTextOption::LeftTab));
+        if (p.first < 0)
+            tabs.prepend(QTextOption::Tab(0, QTextOption::LeftTab));
+        if (!tabs.isEmpty())
+            f.setTabPositions(tabs);
         f.setTopMargin(twipsToPixels(std::max(p.before, 0)));
         f.setBottomMargin(twipsToPixels(std::max(p.after, 0)));
         return f;

@@ -31,6 +31,7 @@ TSpielschirm::TSpielschirm()
             AutoScrollBar1Change();
     };
     ContinueArtworkToEdges(this);
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -137,6 +138,9 @@ void TSpielschirm::PrepareGame() {
     AuswahlTube->hide();
     AutoScrollBar->hide();
     AutoScrollBar->SetPosition(0);
+    // The pot of the last game is emptied: a new game starts from the empty
+    // pot, as from the empty test panel.
+    AuswahlTopf->LoadDecoration(QStringLiteral("PigmentraTopf.bmp"));
 }
 
 void TSpielschirm::RefreshPoints() { Punkte->setText(PointsText(Punktestand)); }

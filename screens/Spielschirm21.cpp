@@ -35,6 +35,7 @@ TSpielschirm2::TSpielschirm2()
     Spielschirm2 = this;
     buildLayout();
     ContinueArtworkToEdges(this);
+    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -103,7 +104,8 @@ void TSpielschirm2::buildLayout() {
 
     BatchAusliefern = MakeButton(Panel1, QStringLiteral("BatchAusliefern"), QStringLiteral("Batch ausliefern"), 620,
                                  459, 82, 25);
-    BatchAusliefern->setFont(ArialFont(11));  // the caption fills the narrow button
+    // The long caption fits the narrow button in the narrow cut of the font.
+    BatchAusliefern->setFont(NarrowFont(13));
     ConnectClicked(BatchAusliefern, [this] { BatchAusliefernClick(); });
     Ende = MakeButton(Panel1, QStringLiteral("Ende"), QStringLiteral("Vége"), 720, 459, 80, 25);
     ConnectClicked(Ende, [this] { ProgrammEnde(); });

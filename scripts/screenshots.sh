@@ -31,6 +31,8 @@ export TEMP="$scratch"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export QT_MEDIA_BACKEND=gstreamer
+# The media module lies beside the game's executable, not beside the tool.
+export PIGMENTRA_MEDIA_MODULE="$build/bin/pigmentra_media.so"
 
 tool="$build/packaging/pigmentra_screenshots"
 cd "$build/bin"   # the game reads its files from the working directory

@@ -46,6 +46,7 @@ TVernicura::TVernicura() : TForm(QStringLiteral("Vernicura"), QStringLiteral("Ve
     Vernicura = this;
     BuildLayout();
     ContinueArtworkToEdges(this);
+    ContinueArtworkToEdges(this);
     Centre();
     // A half-built form is never destroyed through its destructor: whatever
     // game object exists when a picture is missing is freed here.
@@ -94,6 +95,9 @@ void TVernicura::BuildLayout() {
     AutofarbenAuswahl->setFrameShape(QFrame::NoFrame);
     AutofarbenAuswahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     AutofarbenAuswahl->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Three cars of 70 leave 10 of the 220 pixels: the scroll bar takes no
+    // more, so it never covers the third column.
+    AutofarbenAuswahl->verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: 10px; }"));
     AutofarbenAuswahl->setWidgetResizable(false);
     carCells_ = new QWidget;
     carCells_->setObjectName(QStringLiteral("AutofarbenAuswahlInhalt"));

@@ -22,6 +22,7 @@ TVernicuraStart::TVernicuraStart() : TForm(QStringLiteral("VernicuraStart"), QSt
     Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Start"), 720, 200);
     SetDefaultButton(Ok);
     ConnectClicked(Ok, [this] { OkClick(); });
+    ContinueArtworkToEdges(this);
     Centre();
 }
 

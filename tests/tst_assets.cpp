@@ -126,19 +126,20 @@ void TstAssets::everyFileTheGameLoadsByNameExists() {
 }
 
 void TstAssets::picturesHaveTheirScreenSizes() {
-    // Pictures shown unscaled have the size of the controls that show them.
+    // Pictures shown unscaled have the size of the controls that show them,
+    // or of the forms they run across.
     const struct {
         const char* name;
         QSize size;
-    } expected[] = {{"PigmentraRezeptok.bmp", {800, 255}},      {"PigmentraRezeptnio.bmp", {800, 255}},
-                    {"PigmentraNeueBasisfarben.bmp", {800, 255}}, {"PigmentraAutoproduktion.bmp", {460, 416}},
+    } expected[] = {{"PigmentraRezeptok.bmp", {816, 255}},      {"PigmentraRezeptnio.bmp", {816, 255}},
+                    {"PigmentraNeueBasisfarben.bmp", {816, 255}}, {"PigmentraAutoproduktion.bmp", {460, 416}},
                     {"PigmentraPfuetze.bmp", {685, 226}},       {"PigmentraFass.bmp", {115, 145}},
                     {"PigmentraTonne.bmp", {115, 145}},         {"PigmentraTopf.bmp", {106, 101}},
-                    {"PigmentraTube.bmp", {97, 221}},           {"PigmentraStrahl.bmp", {96, 85}},
-                    {"PigmentraBanner.bmp", {800, 300}},        {"PigmentraBannerLabor.bmp", {800, 300}},
-                    {"PigmentraBannerProduktion.bmp", {800, 300}}, {"PigmentraStartTitel.bmp", {795, 306}},
+                    {"PigmentraTube.bmp", {97, 221}},           {"PigmentraStrahl.bmp", {96, 93}},
+                    {"PigmentraBanner.bmp", {816, 300}},        {"PigmentraBannerLabor.bmp", {816, 300}},
+                    {"PigmentraBannerProduktion.bmp", {816, 300}}, {"PigmentraStartTitel.bmp", {808, 306}},
                     {"PigmentraStartUnten.bmp", {816, 300}},    {"PigmentraTopBar.bmp", {808, 49}},
-                    {"PigmentraBottomBar.bmp", {816, 48}}};
+                    {"PigmentraBottomBar.bmp", {824, 48}}};
     for (const auto& e : expected)
         QCOMPARE(QImage(e.name).size(), e.size);
     // The game's BMP files are 24-bit uncompressed.

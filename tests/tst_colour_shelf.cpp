@@ -177,6 +177,24 @@ private slots:
             QCOMPARE(colour.Amount, 0.0);
             QCOMPARE(colour.Selected, 0);
         }
+        // The code at (60, 35) is written in black or white, whichever has
+        // the higher contrast ratio with the chip: white on blue 804 (8.6 to
+        // 2.4), violet 808 (5.6 to 3.7) and black 815, black on yellow 712,
+        // red 744 (5.3 to 4.0) and white 019.
+        const std::pair<const char*, QRgb> codes[] = {{"804", 0xFFFFFF}, {"808", 0xFFFFFF}, {"815", 0xFFFFFF},
+                                                      {"712", 0x000000}, {"744", 0x000000}, {"019", 0x000000}};
+        for (const auto& [code, ink] : codes) {
+            TPicture* sw = box->findChild<TPicture*>(QStringLiteral("Swatch") + code);
+            QVERIFY(sw);
+            const QRgb chip = sw->Pixel(60, 30) & 0xFFFFFF, other = ink ^ 0xFFFFFF;
+            bool inked = false, wrong = false;
+            for (int y = 35; y < 51; ++y)
+                for (int x = 60; x < 84; ++x) {
+                    inked = inked || (sw->Pixel(x, y) & 0xFFFFFF) == ink;
+                    wrong = wrong || ((sw->Pixel(x, y) & 0xFFFFFF) == other && other != chip);
+                }
+            QVERIFY2(inked && !wrong, code);
+        }
         // A new showing replaces the swatches instead of piling them up.
         layout();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

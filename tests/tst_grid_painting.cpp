@@ -20,7 +20,8 @@ QImage Shot(TStringGrid* grid) { return grid->grab().toImage().convertToFormat(Q
 void GridPaintingTest::cellsLookAsTheStylePaintsThem() {
     // Same pixels as the style's delegate: enabled and disabled, amounts
     // wider than their column (cut at the cell's edge, never elided), a
-    // hidden column, and the same text painted again after it changed.
+    // hidden column, and the same text painted again after it changed; a
+    // disabled grid keeps its text readable.
     QWidget window;
     window.resize(300, 200);
     auto* grid = new TStringGrid(&window, QStringLiteral("Rezept"), 5, 5, 260, 180, 4, 6, 50);
@@ -51,8 +52,11 @@ void GridPaintingTest::cellsLookAsTheStylePaintsThem() {
     grid->SetCell(2, 1, QStringLiteral("    0.50"));
     grid->SetCell(2, 1, QString::asprintf("%8.2f", 6172.839));
     QVERIFY(compareWithStyle());
+    // Disabled, the text is still drawn in the normal text colour.
+    const QImage enabled = Shot(grid);
     window.setEnabled(false);
     QVERIFY(compareWithStyle());
+    QVERIFY(Shot(grid) == enabled);
 }
 
 QTEST_MAIN(GridPaintingTest)

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -72,8 +73,10 @@ void fillHard(QPainter& p, const QPainterPath& path, const QColor& fill, const Q
 void drawMark(QPainter& p, const QRectF& box);
 void drawLogo(QPainter& p, const QPointF& topLeft, int letterHeight, bool onDark = false);
 
-// Light background of chemical formulas and ring structures.
-void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed);
+// Light background of chemical formulas and ring structures. Only whole
+// formulas and rings are drawn: none that would be cut by the area's edge or
+// run into one of the keep-out rectangles (lettering, artwork, labels).
+void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed, const QList<QRectF>& keepOut = {});
 
 // The writers, one per kind of file.
 void writeSwatches(const QString& dir);   // car, levels, laboratory and production swatches

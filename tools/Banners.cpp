@@ -49,20 +49,24 @@ void drawColourStripe(QPainter& p, const QRect& stripe) {
     }
 }
 
+// The banners are as wide as the widest form (816) so that none shows its
+// background beside them. The ribbons stay in a band between the tagline and
+// row 232: below it the banner is calm, because some screens set their
+// headings there (the highscore's "HighScore" and its question).
 QImage drawBanner(const QString& heading) {
-    QImage image = canvas(800, 300, Qt::white);
+    QImage image = canvas(816, 300, Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     QLinearGradient sky(0, 0, 0, 300);
     sky.setColorAt(0, Qt::white);
-    sky.setColorAt(1, QColor(232, 240, 250));
+    sky.setColorAt(1, QColor(236, 242, 250));
     p.fillRect(image.rect(), sky);
-    drawRibbons(p, QRectF(-10, 190, 820, 120), 0.4);
-    drawLogo(p, QPointF(36, 40), 64);
+    drawRibbons(p, QRectF(-10, 166, 836, 62), 0.4);
+    drawLogo(p, QPointF(36, 34), 64);
     p.setFont(arial(18));
     p.setPen(colours::navy());
-    p.drawText(QPointF(40, 150), QString::fromUtf8("Autolacke mischen · tönen · produzieren"));
+    p.drawText(QPointF(40, 138), QString::fromUtf8("Autolacke mischen · tönen · produzieren"));
     if (!heading.isEmpty()) {
         QFont big = arial(46, true);
         p.setFont(big);
@@ -113,7 +117,7 @@ void drawCarSilhouette(QPainter& p, const QPointF& at, qreal scale) {
 }
 
 QImage drawStartTitle() {
-    QImage image = canvas(795, 306, Qt::white);
+    QImage image = canvas(808, 306, Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -121,7 +125,7 @@ QImage drawStartTitle() {
     sky.setColorAt(0, colours::navy());
     sky.setColorAt(1, colours::brandDark());
     p.fillRect(image.rect(), sky);
-    drawRibbons(p, QRectF(-10, 170, 815, 150), 1.1);
+    drawRibbons(p, QRectF(-10, 170, 828, 150), 1.1);
     drawLogo(p, QPointF(60, 34), 84, true);
     p.setFont(arial(22));
     p.setPen(QColor(220, 234, 255));
@@ -139,29 +143,40 @@ QImage drawStartLower() {
     floor.setColorAt(0, QColor(246, 249, 253));
     floor.setColorAt(1, QColor(226, 234, 244));
     p.fillRect(image.rect(), floor);
-    // A fan of colour chips with their codes.
+    // A fan of colour chips with their codes. The start screen shows the
+    // picture's top 253 rows above its bottom bar: the pivot stays well
+    // inside them. Every card is drawn smooth, with a soft shadow, so the
+    // overlapping edges read cleanly.
     const QColor chips[] = {colours::yellow(), colours::orange(), colours::redOrange(), QColor(190, 30, 70),
                             colours::violet(), colours::blue(), QColor(20, 150, 170), colours::green()};
-    const QPointF pivot(250, 250);
+    const QPointF pivot(250, 224);
     for (int i = 0; i < 8; ++i) {
         p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.translate(pivot);
         p.rotate(-56 + i * 16);
-        QRectF chip(-22, -214, 44, 200);
-        p.setPen(QPen(colours::outline(), 1));
+        QRectF chip(-22, -200, 44, 186);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(18, 38, 86, 40));
+        p.drawRoundedRect(chip.translated(2, 2), 5, 5);
+        p.setPen(QPen(colours::outline(), 1.2));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(chip, 4, 4);
+        p.drawRoundedRect(chip, 5, 5);
+        p.setPen(Qt::NoPen);
         p.setBrush(chips[i]);
-        p.drawRect(QRectF(chip.left() + 4, chip.top() + 4, chip.width() - 8, 120));
+        p.drawRoundedRect(QRectF(chip.left() + 4, chip.top() + 4, chip.width() - 8, 116), 3, 3);
         p.setPen(Qt::white);
         p.setFont(arial(13, true));
         p.drawText(QRectF(chip.left(), chip.top() + 8, chip.width(), 18), Qt::AlignCenter,
                    QString::number(700 + i * 13));
         p.restore();
     }
+    p.setPen(QPen(colours::outline(), 1.2));
+    p.setBrush(colours::steel());
+    p.drawEllipse(pivot, 8, 8);
     p.setPen(Qt::NoPen);
     p.setBrush(colours::steelDark());
-    p.drawEllipse(pivot, 7, 7);
+    p.drawEllipse(pivot, 3.5, 3.5);
     p.setPen(colours::navy());
     p.setFont(arial(26, true));
     p.drawText(QPointF(470, 70), QStringLiteral("Mischen. Tönen."));
@@ -186,14 +201,17 @@ QImage drawTopBar() {
     return image;
 }
 
+// The bottom bar lies at offsets from -8 to 0 on forms up to 813 wide, on
+// controls from 798 wide: it reaches 824, and its text ends where every one
+// of them shows it whole.
 QImage drawBottomBar() {
-    QImage image = canvas(816, 48, QColor(236, 240, 246));
+    QImage image = canvas(824, 48, QColor(236, 240, 246));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    drawColourStripe(p, QRect(0, 0, 816, 4));
+    drawColourStripe(p, QRect(0, 0, 824, 4));
     p.setFont(arial(12));
     p.setPen(QColor(90, 100, 120));
-    p.drawText(QRect(0, 4, 800, 40), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRect(0, 4, 780, 40), Qt::AlignRight | Qt::AlignVCenter,
                QString::fromUtf8("Pigmentra · Farbtonlabor und Lackproduktion"));
     return image;
 }

@@ -1,5 +1,6 @@
 // The car-painting picture of the production verdict, 460 x 416: a car body
-// in primer under two painting robots, spray cones, a pale floor stripe.
+// in primer under two painting robots, spray cones, a pale floor stripe on a
+// platform; the hall around them is left out when the verdict shows it.
 // The verdict paints the body from (230, 170) and (200, 300), the floor
 // stripe from (100, 330), and every pixel of the spray colour inside the
 // square (100..399, 100..399).
@@ -15,32 +16,26 @@ const QColor kBody(178, 186, 196);
 const QColor kSpray(212, 226, 243);
 const QColor kStripe(244, 238, 196);
 
+// The verdict shows the picture over its banner and panel with every pixel
+// of the bottom-left corner's colour left out: the hall around the car is
+// drawn in that colour, a light grey close to both, so edges drawn smooth
+// against it fit either.
+const QColor kClear(241, 243, 246);
+
 void drawHall(QPainter& p) {
-    QLinearGradient wall(0, 0, 0, 300);
-    wall.setColorAt(0, QColor(236, 240, 246));
-    wall.setColorAt(1, QColor(220, 226, 234));
-    p.fillRect(QRect(0, 0, 460, 300), wall);
-    p.fillRect(QRect(0, 300, 460, 116), QColor(198, 202, 208));
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRect(0, 300, 460, 2), QColor(170, 176, 184));
-    // Sign on the wall.
+    p.fillRect(QRect(0, 0, 460, 416), kClear);
+    // A platform under the car, its shadow and the floor stripe.
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setPen(Qt::NoPen);
-    p.setBrush(colours::navy());
-    p.drawRoundedRect(QRectF(300, 50, 130, 26), 4, 4);
-    p.setPen(Qt::white);
-    p.setFont(arial(14, true));
-    p.drawText(QRectF(300, 50, 130, 26), Qt::AlignCenter, QStringLiteral("Lackierstraße 3"));
-    // Car shadow, kept above the floor stripe.
-    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(206, 210, 216));
+    p.drawRoundedRect(QRectF(8, 296, 444, 86), 18, 18);
     p.setBrush(QColor(150, 156, 164));
     p.drawEllipse(QRectF(24, 310, 380, 14));
-    // Floor stripe, hard-edged across the whole width.
+    // Floor stripe, hard-edged across the platform.
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRect(0, 326, 460, 31), kStripe);
-    p.fillRect(QRect(0, 325, 460, 1), QColor(160, 150, 90));
-    p.fillRect(QRect(0, 357, 460, 1), QColor(160, 150, 90));
+    p.fillRect(QRect(20, 326, 420, 31), kStripe);
+    p.fillRect(QRect(20, 325, 420, 1), QColor(160, 150, 90));
+    p.fillRect(QRect(20, 357, 420, 1), QColor(160, 150, 90));
 }
 
 void drawRobots(QPainter& p) {
@@ -49,9 +44,9 @@ void drawRobots(QPainter& p) {
     // Gantry rail with a hanging arm over the bonnet.
     p.setPen(edge);
     p.setBrush(colours::steel());
-    p.drawRect(QRectF(-2, 14, 464, 14));
+    p.drawRoundedRect(QRectF(96, 14, 370, 14), 3, 3);
     p.setBrush(colours::steelDark());
-    for (int x = 10; x < 460; x += 40)
+    for (int x = 110; x < 460; x += 40)
         p.drawEllipse(QRectF(x, 18, 5, 5));
     p.setBrush(colours::orange());
     p.drawRoundedRect(QRectF(118, 24, 58, 20), 4, 4);

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QFile>
 #include <QPainter>
 #include <QPolygonF>
@@ -142,7 +143,7 @@ static void drawRing(QPainter& p, const QPointF& centre, qreal radius, qreal ang
     p.drawLine(ring[1], tip);
 }
 
-void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed) {
+void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed, const QList<QRectF>& keepOut) {
     static const char* const formulas[] = {
         "TiO\u2082", "Fe\u2082O\u2083", "C\u2086H\u2085\u2013CH\u2083", "Cr\u2082O\u2083", "ZnO",
         "CH\u2082=CH\u2013COOR", "R\u2013N=N\u2013R\u2032", "\u0394E = \u221A(\u0394L\u00B2+\u0394a\u00B2+\u0394b\u00B2)",
@@ -157,18 +158,37 @@ void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed) {
     p.setPen(QPen(ink, 1.3));
     p.setBrush(Qt::NoBrush);
     // Rings on a loose grid, jittered.
+    // An item is drawn whole or not at all; the draws happen either way, so
+    // the layout of the others does not depend on it.
+    const auto fits = [&](const QRectF& box) {
+        if (!QRectF(area).adjusted(2, 2, -2, -2).contains(box))
+            return false;
+        for (const QRectF& out : keepOut)
+            if (out.intersects(box.adjusted(-4, -4, 4, 4)))
+                return false;
+        return true;
+    };
     for (int gy = area.top() + 30; gy < area.bottom() + 30; gy += 85) {
         for (int gx = area.left() + 40; gx < area.right() + 40; gx += 150) {
             const QPointF c(gx + noise.signedUnit() * 30, gy + noise.signedUnit() * 18);
-            drawRing(p, c, 14 + noise.unit() * 8, noise.unit() * 60);
+            const qreal radius = 14 + noise.unit() * 8;
+            const qreal angle = noise.unit() * 60;
+            const qreal reach = radius * 1.95;
+            if (fits(QRectF(c.x() - reach, c.y() - reach, 2 * reach, 2 * reach)))
+                drawRing(p, c, radius, angle);
         }
     }
     const int count = int(sizeof formulas / sizeof formulas[0]);
     for (int gy = area.top() + 18; gy < area.bottom() + 10; gy += 42) {
         for (int gx = area.left() + 10; gx < area.right(); gx += 190) {
-            p.setFont(arial(12 + int(noise.unit() * 6)));
+            const QFont font = arial(12 + int(noise.unit() * 6));
             const QPointF at(gx + 70 + noise.signedUnit() * 50, gy + noise.signedUnit() * 8);
-            p.drawText(at, QString::fromUtf8(formulas[noise.next() % count]));
+            const QString formula = QString::fromUtf8(formulas[noise.next() % count]);
+            const QRectF box = QFontMetricsF(font).boundingRect(formula).translated(at);
+            if (!fits(box))
+                continue;
+            p.setFont(font);
+            p.drawText(at, formula);
         }
     }
     p.restore();

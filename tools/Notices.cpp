@@ -1,9 +1,12 @@
-// The 800 x 255 notice pictures: the recipe decision (accepted, not accepted)
+// The 816 x 255 notice pictures (as wide as the panels that show them): the recipe decision (accepted, not accepted)
 // and the new base colours, each on a light chemistry-formula background. The
 // lower left (points labels at row 214) and the button corner stay plain.
 #include "Assets.h"
 
 #include <QPainter>
+#include <QtMath>
+
+#include <cmath>
 
 namespace gen {
 namespace {
@@ -14,14 +17,9 @@ void text(QPainter& p, int x, int baseline, int size, bool bold, const QColor& c
     p.drawText(QPoint(x, baseline), line);
 }
 
-// Quietens the formula background behind lettering.
-void calm(QPainter& p, const QRectF& area) {
-    QColor veil = colours::paper();
-    veil.setAlpha(215);
-    p.setPen(Qt::NoPen);
-    p.setBrush(veil);
-    p.drawRoundedRect(area, 10, 10);
-}
+// Where the dialogs' buttons stand (720, 200; 75 x 25 in a panel that may
+// start 8 pixels left of the form).
+const QRectF kButtonCorner(696, 186, 120, 69);
 
 // A round seal with a check mark or a cross.
 void drawSeal(QPainter& p, const QPointF& centre, bool accepted) {
@@ -42,14 +40,15 @@ void drawSeal(QPainter& p, const QPointF& centre, bool accepted) {
 }
 
 QImage drawDecision(bool accepted) {
-    QImage image = canvas(800, 255, colours::paper());
+    QImage image = canvas(816, 255, colours::paper());
     QPainter p(&image);
-    drawFormulaBackground(p, image.rect(), accepted ? 0xC0FFEE : 0xBADC0DE);
+    // The formulas keep away from the lettering, the seal, the points labels
+    // at row 214 and the button.
+    drawFormulaBackground(p, image.rect(), accepted ? 0xC0FFEE : 0xBADC0DE,
+                          {QRectF(14, 8, 566, 168), QRectF(574, 18, 162, 164), QRectF(0, 200, 380, 55),
+                           kButtonCorner});
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    calm(p, QRectF(14, 8, 560, 168));
-    // Keep the points labels readable: a plain band behind row 214.
-    calm(p, QRectF(-10, 200, 370, 70));
     p.fillRect(QRect(24, 16, 4, 160), accepted ? colours::green() : colours::redOrange());
     text(p, 40, 44, 24, false, colours::navy(), QString::fromUtf8("Produktionsbeschluß:"));
     if (accepted) {
@@ -94,12 +93,14 @@ void drawDrum(QPainter& p, const QRectF& box, const QColor& colour) {
 }
 
 QImage drawNewBaseColours() {
-    QImage image = canvas(800, 255, colours::paper());
+    QImage image = canvas(816, 255, colours::paper());
     QPainter p(&image);
-    drawFormulaBackground(p, image.rect(), 0xF1A5C0);
+    // The panel shows the picture from its second column on: the lettering
+    // and the drums keep clear of the formulas, and so does the button.
+    drawFormulaBackground(p, image.rect(), 0xF1A5C0,
+                          {QRectF(14, 6, 506, 132), QRectF(50, 140, 580, 112), kButtonCorner});
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    calm(p, QRectF(14, 6, 500, 132));
     p.fillRect(QRect(24, 12, 4, 120), colours::brand());
     text(p, 40, 36, 22, false, colours::navy(), QString::fromUtf8("Die Produktionsbedingungen haben"));
     text(p, 40, 62, 22, false, colours::navy(), QString::fromUtf8("sich geändert:"));
@@ -112,12 +113,42 @@ QImage drawNewBaseColours() {
     return image;
 }
 
+// The accepted verdict's quality seal, 300 x 110, on the panel's grey (its
+// bottom-left colour, which the verdict leaves out): a green rosette with a
+// check mark and the lettering beside it.
+QImage drawQualitySeal() {
+    QImage image = canvas(300, 110, colours::buttonFace());
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QPointF centre(54, 54);
+    QPolygonF rosette;
+    for (int i = 0; i < 32; ++i) {
+        const qreal a = M_PI * i / 16;
+        const qreal r = i % 2 == 0 ? 50 : 44;
+        rosette << centre + QPointF(r * std::cos(a), r * std::sin(a));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(colours::green().lighter(150));
+    p.drawPolygon(rosette);
+    p.setBrush(colours::green());
+    p.drawEllipse(centre, 38, 38);
+    p.setPen(QPen(Qt::white, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({centre + QPointF(-18, 1), centre + QPointF(-5, 14), centre + QPointF(19, -13)}));
+    text(p, 118, 46, 20, true, colours::green().darker(130), QStringLiteral("QS geprüft"));
+    text(p, 118, 72, 15, false, colours::navy(), QStringLiteral("Farbton und Charge"));
+    text(p, 118, 92, 15, false, colours::navy(), QStringLiteral("freigegeben"));
+    return image;
+}
+
 }  // namespace
 
 void writeNotices(const QString& dir) {
     saveBmp(drawDecision(true), dir, QStringLiteral("PigmentraRezeptok.bmp"));
     saveBmp(drawDecision(false), dir, QStringLiteral("PigmentraRezeptnio.bmp"));
     saveBmp(drawNewBaseColours(), dir, QStringLiteral("PigmentraNeueBasisfarben.bmp"));
+    saveBmp(drawQualitySeal(), dir, QStringLiteral("PigmentraSiegel.bmp"));
 }
 
 }  // namespace gen

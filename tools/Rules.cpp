@@ -87,8 +87,9 @@ void writeRules(const QString& dir) {
     r.item(QStringLiteral("Level 3:"), QStringLiteral("Rezepttoleranz 20, Chargentoleranz 7,5, Chargenabweichung bis etwa ±20 je Farbkanal."));
 
     r.heading(QStringLiteral("Im Labor"));
-    r.item(QStringLiteral("Das Regal zeigt 16 Basisfarben. Ein Klick auf ein Farbfeld wählt die Basisfarbe aus; "
-                          "Tube und Schieberegler erscheinen in ihrer Farbe."));
+    r.item(QStringLiteral("Das Regal zeigt 16 Basisfarben. Ein Klick auf ein Farbfeld wählt die Basisfarbe aus: "
+                          "neben der Tube erscheint der Schieberegler in ihrer Farbe, und der Farbstrahl aus der "
+                          "Tube zeigt sie beim Dosieren."));
     r.item(QStringLiteral("Mit dem Schieberegler (0 bis 100) stellen Sie die Menge ein. Ein Klick auf den Topf "
                           "oder die Tube oder die Eingabetaste dosiert: Testblech und Topf zeigen die neue Mischung."));
     r.item(QStringLiteral("Ein Doppelklick auf ein Farbfeld setzt die Menge dieser Basisfarbe auf 0; beim nächsten "

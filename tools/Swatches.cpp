@@ -36,6 +36,12 @@ QImage drawCar() {
     body.lineTo(2, 27);
     body.closeSubpath();
     fillHard(p, body, colours::steel(), colours::outline());
+    // A smooth outline over the hard one: the edge reads clean at this size,
+    // and the hard outline under it still keeps body and mark apart.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(colours::outline(), 1.3));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
 
     p.setRenderHint(QPainter::Antialiasing, false);
     // Windows, closed inside the body so the body stays one region.
@@ -48,13 +54,14 @@ QImage drawCar() {
     p.fillRect(QRect(64, 18, 2, 2), colours::yellow());
     p.fillRect(QRect(3, 18, 2, 2), QColor(200, 30, 30));
     p.fillRect(QRect(37, 16, 3, 1), colours::outline());
-    // Wheels.
+    // Wheels, smooth.
+    p.setRenderHint(QPainter::Antialiasing, true);
     for (int cx : {16, 54}) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(30, 30, 34));
-        p.drawEllipse(QPoint(cx, 28), 5, 5);
+        p.drawEllipse(QPointF(cx + 0.5, 28.5), 5.5, 5.5);
         p.setBrush(QColor(180, 184, 190));
-        p.drawEllipse(QPoint(cx, 28), 2, 2);
+        p.drawEllipse(QPointF(cx + 0.5, 28.5), 2.5, 2.5);
     }
     return image;
 }
@@ -99,25 +106,37 @@ QImage drawLevel(int level) {
 }
 
 // Laboratory swatch, 102 x 96. The visible cell is 92 x 56 (later swatches
-// cover the rest): a frame region around (30, 10) and (30, 40) in button face
-// and the base-colour chip around (60, 30) with room for the code at (60, 35).
+// cover the rest; the last row and column show the rest too, so it is drawn
+// in the group box's own button face and disappears): a frame region around
+// (30, 10) and (30, 40) in button face with a paint drop, and the base-colour
+// chip around (60, 30) with room for the code at (60, 35).
 QImage drawLaborSwatch() {
-    QImage image = canvas(102, 96, Qt::white);
+    QImage image = canvas(102, 96, colours::buttonFace());
     QPainter p(&image);
     QPainterPath cell;
     cell.addRect(0, 0, 92, 56);
     fillHard(p, cell, colours::buttonFace(), QColor(160, 164, 172));
     QPainterPath chip;
-    chip.addRect(38, 3, 50, 49);
+    chip.addRect(34, 4, 54, 48);
     fillHard(p, chip, QColor(128, 128, 128), colours::outline());
+    // The drop, closed inside the frame so the frame stays one region.
+    QPainterPath drop;
+    drop.moveTo(18, 14);
+    drop.cubicTo(20, 20, 26, 25, 26, 32);
+    drop.cubicTo(26, 38, 22, 42, 18, 42);
+    drop.cubicTo(14, 42, 10, 38, 10, 32);
+    drop.cubicTo(10, 25, 16, 20, 18, 14);
+    drop.closeSubpath();
+    fillHard(p, drop, colours::steel(), colours::steelDark());
     return image;
 }
 
-// Production swatch, 94 x 106. The visible cell is 64 x 106: a paint can whose
+// Production swatch, 94 x 106. The visible cell is 64 x 106 (the last column
+// shows the rest, drawn in the group box's button face): a paint can whose
 // body around (20, 80) takes the base colour, a white label for the code at
 // (15, 15), and the frame region around (30, 40) in button face.
 QImage drawProduktionSwatch() {
-    QImage image = canvas(94, 106, Qt::white);
+    QImage image = canvas(94, 106, colours::buttonFace());
     QPainter p(&image);
     QPainterPath cell;
     cell.addRect(0, 0, 63, 105);

@@ -134,28 +134,31 @@ QImage drawTube() {
     return image;
 }
 
-// Paint jet, 96 x 85: one hard-edged stream with its splash, around (50, 40).
+// Paint jet, 96 x 93: one hard-edged stream with its splash, around (50, 40).
+// The splash lies on the bottom rows, where production's 93 rows end on the
+// vessel's rim; in the laboratory the pot covers the rows below 82.
 QImage drawStrahl() {
-    QImage image = canvas(96, 85, colours::buttonFace());
+    QImage image = canvas(96, 93, colours::buttonFace());
     QPainter p(&image);
     QPainterPath stream;
     stream.moveTo(44, -1);
     stream.lineTo(56, -1);
-    stream.cubicTo(55, 20, 53, 40, 54, 62);
-    stream.cubicTo(62, 66, 72, 68, 76, 73);
-    stream.cubicTo(80, 79, 70, 83, 50, 83);
-    stream.cubicTo(30, 83, 20, 79, 24, 73);
-    stream.cubicTo(28, 68, 38, 66, 46, 62);
-    stream.cubicTo(47, 40, 45, 20, 44, -1);
+    stream.cubicTo(55, 24, 53, 48, 54, 70);
+    stream.cubicTo(62, 74, 72, 76, 76, 81);
+    stream.cubicTo(80, 87, 70, 91, 50, 91);
+    stream.cubicTo(30, 91, 20, 87, 24, 81);
+    stream.cubicTo(28, 76, 38, 74, 46, 70);
+    stream.cubicTo(47, 48, 45, 24, 44, -1);
     stream.closeSubpath();
     fillHard(p, stream, QColor(128, 128, 128), QColor(90, 90, 96));
     return image;
 }
 
 // Grey paint drum, 115 x 145, with two hoops inset from the outline so the
-// body around (60, 75) stays one region.
+// body around (60, 75) stays one region; around it the grey of the panel it
+// stands on.
 QImage drawFass() {
-    QImage image = canvas(115, 145, Qt::white);
+    QImage image = canvas(115, 145, colours::buttonFace());
     QPainter p(&image);
     QPainterPath body;
     body.moveTo(12, 19);
@@ -190,20 +193,28 @@ QImage drawFass() {
     return image;
 }
 
-// Spilled puddle, 685 x 226: white inside a thin black closed outline.
+// Spilled puddle, 685 x 226: white inside a thin black closed outline. The
+// overflow notice shows it scaled to 569 x 185 under its texts: the spill
+// runs along the bottom and up the right side and leaves the upper left,
+// where the notice's text stands (up to x 352 and y 103 here), dry.
 QImage drawPfuetze() {
     QImage image = canvas(685, 226, Qt::white);
     QPainter p(&image);
-    QPolygonF outline;
-    const int steps = 720;
-    for (int i = 0; i < steps; ++i) {
-        const double t = 2 * M_PI * i / steps;
-        const double wobble = 1 + 0.08 * qSin(3 * t + 0.5) + 0.05 * qSin(5 * t + 1.3) + 0.035 * qSin(9 * t + 2.0);
-        outline << QPointF(342 + 290 * wobble * qCos(t), 116 + 92 * wobble * qSin(t));
-    }
-    QPainterPath puddle;
-    puddle.addPolygon(outline);
-    puddle.closeSubpath();
+    const auto blob = [](QPointF centre, double rx, double ry, double phase) {
+        QPolygonF outline;
+        const int steps = 360;
+        for (int i = 0; i < steps; ++i) {
+            const double t = 2 * M_PI * i / steps;
+            const double wobble = 1 + 0.06 * qSin(3 * t + phase) + 0.04 * qSin(5 * t + 1.3 + phase);
+            outline << QPointF(centre.x() + rx * wobble * qCos(t), centre.y() + ry * wobble * qSin(t));
+        }
+        QPainterPath path;
+        path.addPolygon(outline);
+        path.closeSubpath();
+        return path;
+    };
+    const QPainterPath puddle =
+        blob(QPointF(522, 122), 142, 86, 0.5).united(blob(QPointF(318, 176), 262, 36, 2.1)).simplified();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(Qt::white);
