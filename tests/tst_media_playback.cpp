@@ -1,4 +1,5 @@
-// The real media stack: the manager's clip played through the Qt player.
+// The real media stack: the manager's clip played through the Qt player and
+// painted into the manager's panel.
 // Kept apart from the other tests because GStreamer, PulseAudio and GLib keep
 // allocations of their own until exit, so this one runs without leak checks.
 #include "DialogGame.h"
@@ -6,11 +7,9 @@
 #include "dialogs/Kundenmanager1.h"
 #include "platform/Controls.h"
 
-#include <QEventLoop>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
-#include <QTimer>
-#include <QVideoSink>
-#include <QVideoWidget>
 
 class TestMediaPlayback : public QObject {
     Q_OBJECT
@@ -25,7 +24,9 @@ private slots:
 };
 
 void TestMediaPlayback::managerPlaysRealClipIntoDisplay() {
-    // The generated clip plays through the real player: frames reach the video shown in "Display".
+    // The generated clip plays through the real player and is painted into
+    // "Display" itself, scaled to fill it: what the panel shows is not black
+    // and moves, on the first showing and again on the next.
     if (!QFileInfo::exists("PigmentraFaust.avi"))
         QSKIP("the clip has not been generated yet");
     DestroyScreens();
@@ -34,22 +35,29 @@ void TestMediaPlayback::managerPlaysRealClipIntoDisplay() {
     CreateScreens();
     Hardware->TonAn = false;
 
-    Kundenmanager->ShowForm();
-    QCOMPARE(game.env->errors, QStringList());
-    auto* video = Kundenmanager->Display->findChild<QVideoWidget*>();
-    QVERIFY(video);
-    QCOMPARE(video->size(), QSize(215, 234));
-    int frames = 0;
-    QEventLoop wait;
-    connect(video->videoSink(), &QVideoSink::videoFrameChanged, &wait, [&] {
-        if (++frames >= 3)
-            wait.quit();
-    });
-    QTimer::singleShot(10000, &wait, &QEventLoop::quit);
-    wait.exec();
-    QVERIFY2(frames >= 3, qPrintable(QString::number(frames)));
-    ClickButton(Kundenmanager, QStringLiteral("Ok"));
-    QVERIFY(!Kundenmanager->isVisible());
+    for (int showing = 1; showing <= 2; ++showing) {
+        Kundenmanager->ShowForm();
+        QCOMPARE(game.env->errors, QStringList());
+        QList<QImage> pictures;  // the different lit pictures the panel showed
+        QElapsedTimer clock;
+        clock.start();
+        while (pictures.size() < 3 && clock.elapsed() < 10000) {
+            QTest::qWait(40);
+            const QImage shot = Kundenmanager->Display->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shot.size(), QSize(215, 234));
+            bool lit = false;
+            for (int y = 0; y < shot.height() && !lit; y += 4)
+                for (int x = 0; x < shot.width() && !lit; x += 4)
+                    lit = qGray(shot.pixel(x, y)) > 40;
+            if (lit && !pictures.contains(shot))
+                pictures.append(shot);
+        }
+        QVERIFY2(pictures.size() >= 3, qPrintable(QStringLiteral("showing %1: %2 different lit pictures")
+                                                       .arg(showing)
+                                                       .arg(pictures.size())));
+        ClickButton(Kundenmanager, QStringLiteral("Ok"));
+        QVERIFY(!Kundenmanager->isVisible());
+    }
 }
 
 QTEST_MAIN(TestMediaPlayback)

@@ -7,20 +7,54 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QPainter>
 #include <QPointer>
 #include <QUrl>
-#include <QVideoWidget>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QWidget>
 
 namespace {
+// The clip's picture: the latest frame, scaled to fill the panel, painted by
+// the form like any other control. (Qt's video widget draws through a native
+// window with an OpenGL renderer of its own, which it hands to the video sink
+// when that window is first exposed; under X11 the first clip of a run then
+// often stalled before its first frame and the panel stayed black.)
+class ClipView : public QWidget {
+public:
+    explicit ClipView(QWidget* panel) : QWidget(panel) {
+        setObjectName(QStringLiteral("Clip"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void Show(const QVideoFrame& frame) {
+        frame_ = frame;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (frame_.isValid())
+            frame_.paint(&painter, rect(), {Qt::black, Qt::IgnoreAspectRatio, {}});
+        else
+            painter.fillRect(rect(), Qt::black);
+    }
+
+private:
+    QVideoFrame frame_;
+};
+
 class QtMediaPlayer : public TMediaPlayer {
 public:
     explicit QtMediaPlayer(bool withSound) : withSound_(withSound) {}
 
     ~QtMediaPlayer() override {
-        if (player_)
+        if (player_) {
             player_->stop();
-        delete video_.data();  // made by this player inside a panel that may outlive it
+            player_->setVideoSink(nullptr);
+        }
+        delete view_.data();  // made by this player inside a panel that may outlive it
     }
 
     void SetFileName(const QString& fileName) override { fileName_ = fileName; }
@@ -41,17 +75,24 @@ public:
             return;
         player_->stop();
         player_->setSource(QUrl());
+        if (view_)
+            view_->Show(QVideoFrame());  // the next showing starts from black, not from the old last frame
     }
 
     void SetDisplay(QWidget* panel) override {
         ensurePlayer();
-        if (!video_) {
-            video_ = new QVideoWidget(panel);
-            video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        if (!sink_) {
+            sink_ = std::make_unique<QVideoSink>();
+            QObject::connect(sink_.get(), &QVideoSink::videoFrameChanged, sink_.get(), [this](const QVideoFrame& frame) {
+                if (view_)
+                    view_->Show(frame);
+            });
+            player_->setVideoSink(sink_.get());
         }
-        video_->setGeometry(0, 0, panel->width(), panel->height());
-        video_->show();
-        player_->setVideoOutput(video_);
+        if (!view_)
+            view_ = new ClipView(panel);
+        view_->setGeometry(0, 0, panel->width(), panel->height());
+        view_->show();
     }
 
 private:
@@ -69,9 +110,11 @@ private:
 
     bool withSound_;
     QString fileName_;
+    // The sink outlives the player that feeds it (members go in reverse order).
+    std::unique_ptr<QVideoSink> sink_;
     std::unique_ptr<QAudioOutput> audio_;
     std::unique_ptr<QMediaPlayer> player_;
-    QPointer<QVideoWidget> video_;
+    QPointer<ClipView> view_;
 };
 
 class QtMediaBackend : public TMediaBackend {

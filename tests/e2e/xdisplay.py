@@ -132,9 +132,14 @@ class Display:
     def windows(self):
         """The viewable named windows: name -> (id, x, y, width, height) of the
         client area in screen coordinates."""
-        code, visible = run(["xdotool", "search", "--onlyvisible", "--name", "."], self.env)
-        ids = {int(v) for v in visible.split()} if code == 0 else set()
-        code, tree = run(["xwininfo", "-root", "-tree"], self.env)
+        # A window that goes while the tree is walked fails the walk: ask again.
+        for _ in range(5):
+            code, visible = run(["xdotool", "search", "--onlyvisible", "--name", "."], self.env)
+            code2, tree = run(["xwininfo", "-root", "-tree"], self.env)
+            if code2 == 0 and (code == 0 or not visible.strip()):
+                break
+            time.sleep(0.05)
+        ids = {int(v) for v in visible.split()}
         found = {}
         for line in tree.splitlines():
             m = WINDOW_LINE.match(line)
