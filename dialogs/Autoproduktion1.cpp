@@ -37,6 +37,7 @@ TAutoproduktion::TAutoproduktion()
                        24, 21);
     Autoakzeptiert = MakeLabel(Panel1, QStringLiteral("Autoakzeptiert"), QStringLiteral("Batch akzeptiert"), 23, 54, 184,
                                29, 24, true);
+    SetGrowingText(Autoakzeptiert, Autoakzeptiert->text(), 184);  // whole in this font's widths
     AutoNichtakzeptiert = MakeLabel(Panel1, QStringLiteral("AutoNichtakzeptiert"),
                                     QStringLiteral("Batch nicht akzeptiert"), 24, 53, 339, 41, 24, true);
     Ablehnung = MakeLabel(Panel1, QStringLiteral("Ablehnung"),

@@ -19,6 +19,7 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Manager:"), 40, 16, 196, 29, 24, true);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Muszály sietni egy kicsit!"), 40, 49, 320, 32,
                        27, true);
+    SetGrowingText(Label2, Label2->text(), 320);  // whole in this font's widths
     Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),
                        QStringLiteral("A főnök állandóan a megfelelő színösszetételről faggat:. Miért tart ilyen "
                                       "sokáig a szín kikeverése?"),

@@ -30,6 +30,7 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     // The texts stay readable over the puddle.
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Der Chargenbehälter ist übergelaufen"), 30, 19,
                        429, 29, 24, true);
+    SetGrowingText(Label2, Label2->text(), 429);  // whole in this font's widths
     Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),
                        QStringLiteral("Ihre Tönzugaben haben zu einem Überlauf des Chargenbehälters geführt. Sie "
                                       "müssen einen Teil Ihres Batches herausnehmen und entsorgen (Ár : 5000 pont)"),
