@@ -20,10 +20,10 @@ THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 802, 300);
     Image1->SetFixedControlSize(true);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
+    Image1->LoadDecoration(DataFiles::Banner);
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 800, 48);
     Image2->SetFixedControlSize(true);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("High"), 33, 242, 106, 61, 43);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Score"), 125, 242, 135, 61, 43, true);
@@ -58,7 +58,7 @@ THighScore::THighScore() : TForm(QStringLiteral("HighScore"), QStringLiteral("#"
 }
 
 void THighScore::AddEntry(const QString& fileName, const QString& playerName, int32_t points) {
-    if (!Highscore::AppendRecord(Highscore::BuildPath(fileName), points, playerName))
+    if (!Highscore::AppendRecord(Highscore::PathBytes(fileName, true), points, playerName))
         ShowGameMessage(ErrorText);
 }
 
@@ -69,7 +69,7 @@ void THighScore::ShowTable(const QString& fileName) {
 }
 
 void THighScore::LoadTable() {
-    const Highscore::ReadResult result = Highscore::ReadLowest(HighscorePath);
+    const Highscore::ReadResult result = Highscore::ReadLowest(Highscore::PathBytesOf(HighscorePath));
     // Whatever was read before a failure is still listed.
     if (result.Failed)
         ShowGameMessage(ErrorText);
@@ -92,8 +92,7 @@ void THighScore::LoadTable() {
 
 void THighScore::LoeschenClick() {
     // A failed delete is not reported; the table is emptied regardless.
-    if (!HighscorePath.isEmpty() && QFile::exists(HighscorePath))
-        QFile::remove(HighscorePath);
+    Highscore::RemoveFile(HighscorePath);
     blankFirstRow();
     Liste->SetRowCount(1);
     Liste->SetCol(2);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -63,17 +64,113 @@ int utf8Sequence(const unsigned char* p, size_t n, char32_t* codePoint) {
 
 }  // namespace
 
-QString BuildPath(const QString& fileName) {
-    const QString temp = qEnvironmentVariable("TEMP");
-    if (!temp.isEmpty())
-        return temp + QLatin1Char('/') + fileName;
-    // No TEMP: the game's own data folder rather than the filesystem root,
-    // where a player cannot write.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + fileName;
+namespace {
+// The player's home as bytes, when it is a folder other than the root.
+QByteArray UsableHome() {
+    QByteArray home = qgetenv("HOME");
+    while (home.size() > 1 && home.endsWith('/'))
+        home.chop(1);
+    struct stat st {};
+    if (!home.startsWith('/') || home == "/" || ::stat(home.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return {};
+    return home;
+}
+
+// The game's data folder below the home, as bytes, or empty.
+QByteArray DataFolder() {
+    const QByteArray home = UsableHome();
+    if (home.isEmpty())
+        return {};
+    const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString shownHome = QFile::decodeName(home);
+    // The home's own bytes stand in for its (possibly not UTF-8) name.
+    if (!location.startsWith(shownHome + QLatin1Char('/')))
+        return {};
+    return home + QFile::encodeName(location.mid(shownHome.size()));
+}
+
+// Makes the folders of a path that are missing below the home.
+bool MakeFolders(const QByteArray& folder) {
+    const QByteArray home = UsableHome();
+    for (qsizetype slash = home.size() + 1; slash <= folder.size(); ++slash) {
+        if (slash < folder.size() && folder[slash] != '/')
+            continue;
+        const QByteArray part = folder.left(slash);
+        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    struct stat st {};
+    return ::stat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void Complain(const QByteArray& path, const char* reason) {
+    std::fprintf(stderr, "Pigmentra: highscore file \"%s\": %s\n", path.constData(), reason);
+}
+
+void ComplainErrno(const QByteArray& path, int error) {
+    Complain(path, error == ELOOP ? "is a symbolic link, not used" : std::strerror(error));
+}
+
+// A write beyond the file-size limit raises SIGXFSZ, which ends a process by
+// default: ignored, the write fails with EFBIG instead. A handler someone
+// installed stays.
+void IgnoreFileSizeSignal() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+        std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// Opens the highscore file without following a link at its place and
+// without waiting on a FIFO, and keeps it only when it is a plain file.
+// Returns the descriptor, or -1 with the reason on standard error (none for
+// a missing file that is only read).
+int OpenPlain(const QByteArray& path, int flags, bool append) {
+    if (path.isEmpty()) {
+        Complain(path, "no folder for it: TEMP is not set and there is no home folder");
+        return -1;
+    }
+    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        if (append || errno != ENOENT)
+            ComplainErrno(path, errno);
+        return -1;
+    }
+    struct stat st {};
+    const char* refused = nullptr;
+    if (::fstat(fd, &st) != 0)
+        refused = std::strerror(errno);
+    else if (!S_ISREG(st.st_mode))
+        refused = "not a plain file, not used";
+    else if (st.st_nlink != 1)
+        refused = "has another name (a hard link), not used";
+    if (refused) {
+        Complain(path, refused);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+}  // namespace
+
+QByteArray PathBytes(const QString& fileName, bool createFolder) {
+    QByteArray folder = qgetenv("TEMP");
+    if (folder.isEmpty()) {
+        // No TEMP: the game's own data folder rather than the filesystem
+        // root, where a player cannot write.
+        folder = DataFolder();
+        if (folder.isEmpty() || (createFolder && !MakeFolders(folder)))
+            return {};
+    }
+    return folder + '/' + QFile::encodeName(fileName);
+}
+
+QString BuildPath(const QString& fileName) { return QFile::decodeName(PathBytes(fileName)); }
+
+QByteArray PathBytesOf(const QString& shownPath) {
+    const QByteArray fromEnvironment = PathBytes(shownPath.section(QLatin1Char('/'), -1));
+    if (!fromEnvironment.isEmpty() && QFile::decodeName(fromEnvironment) == shownPath)
+        return fromEnvironment;
+    return QFile::encodeName(shownPath);
 }
 
 QByteArray StoredName(const QString& name) {
@@ -234,11 +331,11 @@ void RecordReader::Finish() {
     partialSize_ = 0;
 }
 
-ReadResult ReadLowest(const QString& path, ReadFunction readFunction) {
+ReadResult ReadLowest(const QByteArray& path, ReadFunction readFunction) {
     ReadResult result;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenPlain(path, O_RDONLY, false);
     if (fd < 0)
-        return result;  // no file yet, or none we may open: an empty table
+        return result;  // no file yet, or none we may use: an empty table
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     if (!readFunction)
         readFunction = ::read;
@@ -255,6 +352,7 @@ ReadResult ReadLowest(const QString& path, ReadFunction readFunction) {
             if (errno == EINTR)
                 continue;
             // The piece of a record read before the failure is left out.
+            ComplainErrno(path, errno);
             result.Failed = true;
             break;
         }
@@ -269,9 +367,14 @@ ReadResult ReadLowest(const QString& path, ReadFunction readFunction) {
     return result;
 }
 
-bool AppendRecord(const QString& path, int32_t points, const QString& name) {
+ReadResult ReadLowest(const QString& path, ReadFunction readFunction) {
+    return ReadLowest(QFile::encodeName(path), readFunction);
+}
+
+bool AppendRecord(const QByteArray& path, int32_t points, const QString& name) {
+    IgnoreFileSizeSignal();
     const QByteArray record = FormatRecord(points, name);
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = OpenPlain(path, O_WRONLY | O_APPEND | O_CREAT, true);
     if (fd < 0)
         return false;
     ssize_t written;
@@ -279,6 +382,10 @@ bool AppendRecord(const QString& path, int32_t points, const QString& name) {
         written = ::write(fd, record.constData(), size_t(record.size()));
     } while (written < 0 && errno == EINTR);
     bool ok = written == record.size();
+    if (written < 0)
+        ComplainErrno(path, errno);
+    else if (!ok)
+        Complain(path, "the record was written only in part and is taken back");
     if (written > 0 && !ok) {
         // A partial record would shift every later one: take it back, unless
         // another game has appended behind it meanwhile.
@@ -287,9 +394,19 @@ bool AppendRecord(const QString& path, int32_t points, const QString& name) {
         if (end >= written && ::fstat(fd, &st) == 0 && st.st_size == end)
             (void)::ftruncate(fd, end - written);
     }
-    if (::close(fd) != 0)
+    if (::close(fd) != 0 && ok) {
+        ComplainErrno(path, errno);
         ok = false;
+    }
     return ok;
+}
+
+bool AppendRecord(const QString& path, int32_t points, const QString& name) {
+    return AppendRecord(QFile::encodeName(path), points, name);
+}
+
+bool RemoveFile(const QString& shownPath) {
+    return !shownPath.isEmpty() && ::unlink(PathBytesOf(shownPath).constData()) == 0;
 }
 
 }  // namespace Highscore

@@ -28,9 +28,18 @@ struct Entry {
 };
 
 // Full path of the highscore file: $TEMP + "/" + fileName. Without TEMP (or
-// with it empty) the game's own data folder is used instead, created when
-// missing.
+// with it empty) the game's own data folder in the player's home is used
+// instead; with no usable home either (unset, not a folder, or the
+// filesystem root) there is no path: the result is empty, and nothing is
+// created anywhere. This is the path as shown (HighscorePath).
 QString BuildPath(const QString& fileName);
+// The same path as the system's file-name bytes: TEMP and HOME are taken
+// byte for byte, so a folder whose name is not UTF-8 works as well. With
+// createFolder the game's data folder is made when missing.
+QByteArray PathBytes(const QString& fileName, bool createFolder = false);
+// The bytes of a path BuildPath showed: those from the environment when it
+// still gives this path, else the shown path encoded.
+QByteArray PathBytesOf(const QString& shownPath);
 
 // The name as stored: UTF-8, at most 100 bytes, never ending in the middle
 // of a character (no padding).
@@ -94,14 +103,27 @@ struct ReadResult {
 using ReadFunction = ssize_t (*)(int fd, void* buffer, size_t count);
 
 // Reads the file read-only in large chunks, keeping only the 30 lowest
-// totals. A file that does not exist or cannot be opened reads as empty
-// (no failure). readFunction is a seam for tests.
+// totals. The file is opened without following a symbolic link and without
+// waiting, and read only when it is a plain file with no other name: a
+// link (symbolic or hard), FIFO, device or folder in its place, a file that does not exist or cannot be opened all
+// read as empty (no failure; the reason, but for a missing file, goes to
+// standard error). readFunction is a seam for tests.
+ReadResult ReadLowest(const QByteArray& path, ReadFunction readFunction = nullptr);
 ReadResult ReadLowest(const QString& path, ReadFunction readFunction = nullptr);
 
 // Appends one record with a single write on a file opened for appending, so
-// two running games never overwrite each other's records. Returns false when
-// the file cannot be created or the record was not written whole (a partly
-// written record is taken back where possible).
+// two running games never overwrite each other's records. The file is
+// opened as for reading (no link followed, no waiting, a plain file with no
+// other name only), so nothing planted in a shared folder is written through; a write beyond the file-size limit fails instead of
+// ending the game. Returns false, with the path and the reason on standard
+// error, when there is no path, the file cannot be created or used, or the
+// record was not written whole (a partly written record is taken back
+// where possible).
+bool AppendRecord(const QByteArray& path, int32_t points, const QString& name);
 bool AppendRecord(const QString& path, int32_t points, const QString& name);
+
+// Deletes the file at a path BuildPath showed (a link in its place goes, not
+// what it points to). Returns whether a file was deleted.
+bool RemoveFile(const QString& shownPath);
 
 }  // namespace Highscore

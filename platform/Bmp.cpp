@@ -8,9 +8,6 @@ quint16 le16(const uchar* p) { return quint16(p[0] | p[1] << 8); }
 
 constexpr qint64 FileHeaderSize = 14;
 constexpr qint64 InfoHeaderSize = 40;
-// Far beyond any of the game's pictures; keeps a damaged header from asking
-// for gigabytes.
-constexpr qint64 MaxSide = 16384;
 }  // namespace
 
 QImage ReadPlainBmp(const uchar* data, qint64 size) {
@@ -27,7 +24,7 @@ QImage ReadPlainBmp(const uchar* data, qint64 size) {
     if (infoSize < InfoHeaderSize || planes != 1 || bitsPerPixel != 24 || compression != 0)
         return {};
     const qint64 height = signedHeight < 0 ? -signedHeight : signedHeight;
-    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide)
+    if (width <= 0 || height <= 0 || width * height > MaxPicturePixels)
         return {};
     const qint64 rowBytes = width * 3;
     const qint64 stride = (rowBytes + 3) & ~qint64(3);

@@ -1,10 +1,10 @@
 #include "platform/Media.h"
 
+#include "platform/DataFiles.h"
 #include "platform/MediaModule.h"
 #include "platform/Toolkit.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibrary>
 
 namespace {
@@ -47,8 +47,9 @@ public:
     }
 
     void Open() override {
-        if (!QFileInfo::exists(fileName_))
-            throw ToolkitError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(fileName_));
+        // A missing file, or a FIFO or device in its place, is refused here:
+        // the player would wait on it for ever.
+        CheckDataFile(fileName_);
         realPlayer().Open();
     }
 

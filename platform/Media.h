@@ -2,6 +2,8 @@
 // Media players for the game's sounds and the manager's clip. The real ones
 // come from the media module, loaded at first use (see MediaModule.h); tests
 // install a factory that makes recording fakes.
+#include "platform/DataFiles.h"
+
 #include <QString>
 #include <functional>
 #include <memory>

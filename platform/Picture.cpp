@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include "platform/Bmp.h"
+#include "platform/DataFiles.h"
 #include "platform/FloodFill.h"
 #include "platform/Toolkit.h"
 
@@ -39,33 +40,46 @@ QHash<QString, DecodedFile>& DecodedFiles() {
     return files;
 }
 
-// The game's artwork through the quick reader; null for any other file.
-QImage ReadArtwork(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+// Whether a picture of this size may be decoded at all.
+bool WithinBudget(const QSize& size) {
+    return size.isValid() && !size.isEmpty() && qint64(size.width()) * size.height() <= MaxPicturePixels;
+}
+
+// Decodes an open picture file: the game's artwork through the quick reader,
+// anything else through Qt's readers once the header has shown a size within
+// the budget. Null when the file is no picture the game may show.
+QImage DecodeOpenFile(QFile& file) {
     const qint64 size = file.size();
     const uchar* bytes = size > 0 ? file.map(0, size) : nullptr;
-    return ReadPlainBmp(bytes, bytes ? size : 0);
+    QImage image = ReadPlainBmp(bytes, bytes ? size : 0);
+    if (!image.isNull())
+        return image;
+    if (bytes)
+        file.unmap(const_cast<uchar*>(bytes));
+    file.seek(0);
+    QImageReader reader(&file);
+    if (!WithinBudget(reader.size()) || !reader.read(&image))
+        return {};
+    return image;
 }
 
 // Reads and decodes a picture file, or takes it from the files decoded before.
 QImage DecodeFile(const QString& fileName) {
-    if (!QFileInfo::exists(fileName))
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(fileName));
+    QFile file;
+    OpenDataFile(file, fileName);
     const QString path = QFileInfo(fileName).absoluteFilePath();
     QHash<QString, DecodedFile>& files = DecodedFiles();
     struct stat st {};
-    const bool known = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    const bool known = ::fstat(file.handle(), &st) == 0;
     if (known) {
         auto it = files.constFind(path);
         if (it != files.constEnd() && SameFile(*it, st))
             return it->image;
     }
     files.remove(path);
-    QImage loaded = ReadArtwork(fileName);
-    if (loaded.isNull() && (!loaded.load(fileName) || loaded.isNull()))
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" ist kein gültiges Bild.").arg(fileName));
+    QImage loaded = DecodeOpenFile(file);
+    if (loaded.isNull())
+        RaiseFileError(fileName, FileProblem::NotAPicture);
     loaded = loaded.convertToFormat(QImage::Format_RGB32);
     if (known)
         files.insert(path, DecodedFile{st.st_dev, st.st_ino, st.st_size, st.st_mtim, loaded});
@@ -199,11 +213,15 @@ bool TPicture::LoadDecoration(const QString& fileName) {
     // Only the header is read now; the pixels when the picture is first
     // painted or read, so artwork on screens still hidden costs nothing at
     // start-up.
-    if (!QFileInfo::exists(fileName))
+    QFile file;
+    try {
+        OpenDataFile(file, fileName);
+    } catch (const ToolkitError&) {
         return false;
-    QImageReader header(fileName);
+    }
+    QImageReader header(&file);
     const QSize size = header.size();
-    if (!header.canRead() || !size.isValid() || size.isEmpty())
+    if (!header.canRead() || !WithinBudget(size))
         return false;
     pending_ = fileName;
     if (!fixedSize_)

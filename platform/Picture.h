@@ -1,6 +1,8 @@
 #pragma once
 // A picture control with a canvas over a QImage: pictures loaded by name from
 // the working directory, pixel access, fills, lines, text and flood fill.
+#include "platform/DataFiles.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -11,8 +13,11 @@ class TPicture : public QWidget {
 public:
     TPicture(QWidget* parent, const QString& name, int x, int y, int w = 0, int h = 0);
 
-    // Loads a BMP/PNG by file name from the working directory. A missing or
-    // unreadable file raises ToolkitError naming the file. Without a fixed
+    // Loads a BMP/PNG by file name from the working directory (names in
+    // DataFiles.h). A missing or unreadable file (a FIFO or device in its
+    // place too, refused without waiting) raises ToolkitError naming the
+    // file; so does a damaged picture or one of more than MaxPicturePixels,
+    // refused from its header before anything is allocated. Without a fixed
     // size the control takes the picture's size.
     void LoadFromFile(const QString& fileName);
     // Loads artwork that only decorates: a missing or unreadable file leaves

@@ -1,9 +1,10 @@
 #include "platform/Rtf.h"
 
+#include "platform/DataFiles.h"
 #include "platform/Toolkit.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QTextEdit>
 #include <QStringDecoder>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -26,7 +27,12 @@ constexpr int MaxDepth = 256;
 constexpr std::size_t MaxWordLength = 32;
 // Beyond this many paragraphs further paragraph marks become line breaks, so
 // a flood of them cannot make the document's block list grow without end.
-constexpr int MaxBlocks = 100000;
+constexpr int MaxBlocks = 10000;
+// A paragraph longer than this many characters goes on in a block of its
+// own: Qt lays a block out in one go, at a cost that grows faster than the
+// block (an endless word took seconds), while blocks are laid out a few at a
+// time as the box needs them.
+constexpr qsizetype MaxBlockLength = 1000;
 // Font names and the number of cached code-page decoders are bounded, too.
 constexpr int MaxFontNameLength = 64;
 constexpr std::size_t MaxDecoders = 32;
@@ -132,6 +138,8 @@ public:
     }
 
     void Run() {
+        // One edit: the document tells its listeners once, not at every insertion.
+        cursor_.beginEditBlock();
         while (pos_ < size_) {
             const char c = data_[pos_++];
             switch (c) {
@@ -146,6 +154,7 @@ public:
         flushBytes();
         flushText();
         cursor_.setBlockFormat(blockFormat(top().para));
+        cursor_.endEditBlock();
     }
 
 private:
@@ -449,6 +458,7 @@ private:
         const QString name = fontName_.trimmed();
         if (fontIndex_ >= 0 && !name.isEmpty())
             fonts_[fontIndex_] = FontEntry{name, fontCodePage_};
+        ++fontsVersion_;
         fontName_.clear();
     }
 
@@ -463,6 +473,7 @@ private:
         cursor_.setBlockFormat(blockFormat(top().para));
         cursor_.insertBlock(blockFormat(top().para), charFormat(top().chr));
         ++blocks_;
+        blockLength_ = 0;
     }
 
     void appendChar(char16_t c) {
@@ -523,10 +534,53 @@ private:
         }
         text_.clear();
         if (!clean.isEmpty())
-            cursor_.insertText(clean, charFormat(textProps_));
+            insertRun(clean);
+    }
+
+    // Inserts a run of text, going on in a new block (same paragraph format,
+    // no first-line indent or space before) whenever the block reaches
+    // MaxBlockLength, after a blank near the end where there is one.
+    void insertRun(const QString& run) {
+        const QTextCharFormat format = charFormat(textProps_);
+        for (qsizetype at = 0; at < run.size();) {
+            qsizetype take = std::min(run.size() - at, MaxBlockLength - blockLength_);
+            if (take > 0 && at + take < run.size()) {
+                const qsizetype window = std::min<qsizetype>(take, 100);
+                const qsizetype blank = QStringView(run).mid(at + take - window, window).lastIndexOf(u' ');
+                if (blank >= 0)
+                    take = take - window + blank + 1;
+                else if (run.at(at + take - 1).isHighSurrogate())
+                    --take;  // a pair stays whole
+            }
+            if (take > 0) {
+                cursor_.insertText(run.mid(at, take), format);
+                blockLength_ += take;
+                at += take;
+            }
+            if (at < run.size()) {
+                QTextBlockFormat continued = blockFormat(top().para);
+                continued.setTextIndent(0);
+                continued.setTopMargin(0);
+                cursor_.insertBlock(continued, format);
+                blockLength_ = 0;
+            }
+        }
     }
 
     QTextCharFormat charFormat(const CharProps& props) const {
+        // The last format made is kept: runs and paragraphs mostly repeat it.
+        if (cachedValid_ && cachedProps_ == props && cachedDefaultFont_ == defaultFont_ &&
+            cachedFontsVersion_ == fontsVersion_)
+            return cachedFormat_;
+        cachedFormat_ = makeCharFormat(props);
+        cachedProps_ = props;
+        cachedDefaultFont_ = defaultFont_;
+        cachedFontsVersion_ = fontsVersion_;
+        cachedValid_ = true;
+        return cachedFormat_;
+    }
+
+    QTextCharFormat makeCharFormat(const CharProps& props) const {
         QTextCharFormat f;
         f.setFontWeight(props.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(props.italic);
@@ -569,6 +623,15 @@ private:
     int overflow_ = 0;  // groups opened beyond MaxDepth
     int skip_ = 0;      // fallback characters still to skip after \u
     int blocks_ = 0;
+    qsizetype blockLength_ = 0;  // characters in the current block
+
+    // The last character format made (see charFormat).
+    int fontsVersion_ = 0;
+    mutable bool cachedValid_ = false;
+    mutable CharProps cachedProps_;
+    mutable int cachedDefaultFont_ = 0;
+    mutable int cachedFontsVersion_ = 0;
+    mutable QTextCharFormat cachedFormat_;
 
     QByteArray bytes_;  // code-page bytes not yet decoded
     QString text_;      // the current run of equally formatted text
@@ -592,18 +655,44 @@ void LoadRtf(QTextDocument* doc, const QByteArray& rtf) {
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
     doc->clear();
+    // Laid out once when the whole text is in, not after every insertion.
+    const bool layout = doc->isLayoutEnabled();
+    doc->setLayoutEnabled(false);
     RtfReader(doc, rtf).Run();
+    doc->setLayoutEnabled(layout);
     doc->setUndoRedoEnabled(undo);
 }
 
-void LoadRtfFile(QTextDocument* doc, const QString& fileName) {
-    if (!QFileInfo::exists(fileName))
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(fileName));
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(fileName));
+namespace {
+QByteArray ReadRtfFile(const QString& fileName) {
+    QFile file;
+    OpenDataFile(file, fileName);
     if (file.size() > MaxRtfFileSize)
-        throw ToolkitError(QStringLiteral("Die Datei \"%1\" ist zu groß.").arg(fileName));
-    const QByteArray data = file.read(MaxRtfFileSize);
+        RaiseFileError(fileName, FileProblem::TooLarge);
+    const QByteArray data = file.read(MaxRtfFileSize + 1);
+    if (data.size() > MaxRtfFileSize)
+        RaiseFileError(fileName, FileProblem::TooLarge);
+    return data;
+}
+}  // namespace
+
+void LoadRtfFile(QTextDocument* doc, const QString& fileName) { LoadRtf(doc, ReadRtfFile(fileName)); }
+
+void LoadRtfFile(QTextEdit* box, const QString& fileName) {
+    const QByteArray data = ReadRtfFile(fileName);
+    // Built in a document no view lays out while it grows (each insertion
+    // into the shown one re-laid it out, a cost that grew faster than the
+    // text), then handed to the box whole: laid out once.
+    QTextDocument* old = box->document();
+    auto* doc = new QTextDocument(box);
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setDefaultStyleSheet(old->defaultStyleSheet());
     LoadRtf(doc, data);
+    // The box's first document belongs to the box's own machinery, which
+    // frees it on the swap; a document an earlier opening made is ours.
+    const bool ours = old->parent() == box;
+    box->setDocument(doc);
+    if (ours)
+        delete old;
 }

@@ -7,6 +7,17 @@
 ToolkitError::ToolkitError(const QString& message)
     : std::runtime_error(message.toStdString()), message_(message) {}
 
+void RaiseFileError(const QString& fileName, FileProblem problem) {
+    const char* text = "";
+    switch (problem) {
+    case FileProblem::Missing: text = "Die Datei \"%1\" wurde nicht gefunden."; break;
+    case FileProblem::Unreadable: text = "Die Datei \"%1\" kann nicht gelesen werden."; break;
+    case FileProblem::NotAPicture: text = "Die Datei \"%1\" ist kein gültiges Bild."; break;
+    case FileProblem::TooLarge: text = "Die Datei \"%1\" ist zu groß."; break;
+    }
+    throw ToolkitError(QString::fromUtf8(text).arg(fileName));
+}
+
 namespace {
 std::function<void(const QString&)>& errorReporter() {
     static std::function<void(const QString&)> reporter;

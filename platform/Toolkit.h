@@ -17,6 +17,16 @@ private:
     QString message_;
 };
 
+// The one way a data file's failure is raised: a ToolkitError whose text
+// names the file and says what is wrong with it.
+enum class FileProblem {
+    Missing,     // "wurde nicht gefunden"
+    Unreadable,  // not a plain file, or no read access
+    NotAPicture, // damaged, or beyond the picture budget
+    TooLarge,
+};
+[[noreturn]] void RaiseFileError(const QString& fileName, FileProblem problem);
+
 // Shows a toolkit failure in the standard error box (stop icon, OK, the
 // application's title as caption). Tests replace the box by a recorder.
 void ReportToolkitError(const QString& message);

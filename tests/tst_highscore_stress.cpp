@@ -1,5 +1,6 @@
 // The highscore file under stress: two games appending at the same time, a
-// file or folder the player may not write, and a full disk.
+// file or folder the player may not write, a full disk, and something other
+// than a plain file planted where the file belongs.
 //
 // The tests run as root, which ignores permission bits. The writers therefore
 // run in helper processes (this test program started again with "--helper"),
@@ -24,6 +25,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 class HighscoreStressTest : public QObject {
@@ -38,13 +40,17 @@ private slots:
     void aFileThePlayerMayOnlyReadIsListed();
     void fullDiskReportsTheErrorAndKeepsWholeRecords_data();
     void fullDiskReportsTheErrorAndKeepsWholeRecords();
+    void plantedLinkOrSpecialFileIsNeverWrittenNorWaitedOn_data();
+    void plantedLinkOrSpecialFileIsNeverWrittenNorWaitedOn();
 
 private:
     QString path() const { return dir_->filePath(QStringLiteral("Pigmentra.hsc")); }
-    // Runs this program as a helper; returns what it printed.
-    QByteArray helper(const QStringList& args, int* exitCode = nullptr);
+    // Runs this program as a helper; returns what it printed. A helper that
+    // has not ended within `timeout` ms is killed (exit code -1).
+    QByteArray helper(const QStringList& args, int* exitCode = nullptr, int timeout = 120000);
     QByteArray storeRecords(int count);
     std::unique_ptr<QTemporaryDir> dir_;
+    QByteArray stderr_;  // what the last helper wrote to standard error
 };
 
 namespace {
@@ -74,8 +80,9 @@ int AddEntryAs(int argc, char** argv, bool dropRoot, long long sizeLimit) {
     QApplication app(argc, argv);
     TestEnvironment env;
     THighScore table;
+    // SIGXFSZ keeps its default action, which ends the process: the game
+    // itself must keep a write beyond the limit from killing it.
     if (sizeLimit >= 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return 3;
@@ -101,6 +108,21 @@ int ListAsNobody(int argc, char** argv) {
         std::printf("%s\n", qPrintable(m));
     return 0;
 }
+// Helper: an accepted game's entry, then the table as the main menu shows
+// it. Prints the game's message boxes, then the first row's total. An alarm
+// ends a helper that waits on the file.
+int EntryThenTable(int argc, char** argv) {
+    alarm(30);
+    QApplication app(argc, argv);
+    TestEnvironment env;
+    THighScore table;
+    table.AddEntry(QStringLiteral("Pigmentra.hsc"), QStringLiteral("Nachzügler"), 4711);
+    table.ShowTable(QStringLiteral("Pigmentra.hsc"));
+    for (const QString& m : env.messages)
+        std::printf("%s\n", qPrintable(m));
+    std::printf("[%s]\n", qPrintable(table.Liste->Cell(0, 0)));
+    return 0;
+}
 }  // namespace
 
 void HighscoreStressTest::init() {
@@ -115,16 +137,20 @@ void HighscoreStressTest::cleanup() {
     dir_.reset();
 }
 
-QByteArray HighscoreStressTest::helper(const QStringList& args, int* exitCode) {
+QByteArray HighscoreStressTest::helper(const QStringList& args, int* exitCode, int timeout) {
     QProcess p;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TEMP"), dir_->path());
     p.setProcessEnvironment(environment);
     p.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--helper")} + args);
-    if (!p.waitForFinished(120000))
+    if (!p.waitForFinished(timeout)) {
         qWarning("helper did not finish");
+        p.kill();
+        p.waitForFinished();
+    }
     if (exitCode)
         *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    stderr_ = p.readAllStandardError();
     return p.readAllStandardOutput();
 }
 
@@ -138,7 +164,7 @@ void HighscoreStressTest::twoGamesAppendingAtOnceLeaveEveryRecordWhole() {
     // Two processes appending 1000 records each at the same time leave exactly 2000 whole records, each writer's in its own order.
     const QString go = dir_->filePath(QStringLiteral("go"));
     QList<QProcess*> writers;
-    for (const QString tag : {QStringLiteral("Anna"), QStringLiteral("Bela")}) {
+    for (const QString& tag : {QStringLiteral("Anna"), QStringLiteral("Bela")}) {
         auto* p = new QProcess(this);
         p->start(QCoreApplication::applicationFilePath(),
                  {QStringLiteral("--helper"), QStringLiteral("append"), path(), tag,
@@ -241,6 +267,50 @@ void HighscoreStressTest::fullDiskReportsTheErrorAndKeepsWholeRecords() {
     QCOMPARE(ReadAll(path()), stored + Highscore::FormatRecord(4711, QStringLiteral("Nachzügler")));
 }
 
+void HighscoreStressTest::plantedLinkOrSpecialFileIsNeverWrittenNorWaitedOn_data() {
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("link to a file of the player's") << "link";
+    QTest::newRow("dangling link") << "dangling";
+    QTest::newRow("hard link to a file of the player's") << "hard link";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("device") << "device";
+    QTest::newRow("folder") << "folder";
+}
+
+void HighscoreStressTest::plantedLinkOrSpecialFileIsNeverWrittenNorWaitedOn() {
+    // Whatever is planted at the highscore path that is not a plain file of its own, the entry gives "Error Highscore" with the reason on standard error, the table lists nothing, nothing is written anywhere, and nothing waits.
+    QFETCH(QString, planted);
+    const QString victim = dir_->filePath(QStringLiteral("private.txt"));
+    const QByteArray kept("the player's own notes\n");
+    {
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kept);
+    }
+    const QByteArray at = QFile::encodeName(path());
+    const QString nowhere = dir_->filePath(QStringLiteral("created-by-a-link"));
+    if (planted == QLatin1String("link"))
+        QVERIFY(::symlink(QFile::encodeName(victim).constData(), at.constData()) == 0);
+    else if (planted == QLatin1String("dangling"))
+        QVERIFY(::symlink(QFile::encodeName(nowhere).constData(), at.constData()) == 0);
+    else if (planted == QLatin1String("hard link"))
+        QVERIFY(::link(QFile::encodeName(victim).constData(), at.constData()) == 0);
+    else if (planted == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(at.constData(), 0666) == 0);
+    else if (planted == QLatin1String("device") && ::mknod(at.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+        QSKIP("no right to make a device node here (/dev/zero's numbers)");
+    else if (planted == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path()));
+
+    int exitCode = -1;
+    const QByteArray shown = helper({QStringLiteral("entry-then-table")}, &exitCode, 15000);
+    QCOMPARE(exitCode, 0);  // neither waited on the file nor was killed
+    QCOMPARE(shown, QByteArray("Error Highscore\n[ ]\n"));
+    QVERIFY2(stderr_.contains(at), stderr_.constData());
+    QCOMPARE(ReadAll(victim), kept);
+    QVERIFY(!QFileInfo::exists(nowhere));
+}
+
 int main(int argc, char** argv) {
     if (argc >= 3 && qstrcmp(argv[1], "--helper") == 0) {
         const QByteArray mode = argv[2];
@@ -251,6 +321,8 @@ int main(int argc, char** argv) {
             return AddEntryAs(1, argv, true, -1);
         if (mode == "list-as-nobody")
             return ListAsNobody(1, argv);
+        if (mode == "entry-then-table")
+            return EntryThenTable(1, argv);
         if (mode == "entry-with-limit" && argc == 4)
             return AddEntryAs(1, argv, false, atoll(argv[3]));
         return 1;

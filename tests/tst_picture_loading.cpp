@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace {
@@ -58,6 +59,7 @@ private slots:
     void brokenDecorationLeavesThePictureAsItWas();
     void quickReaderGivesThePixelsQtReads();
     void quickReaderLeavesOtherFilesToQt();
+    void fifoOrPictureBeyondTheBudgetIsRefusedAtOnce();
 };
 
 void PictureLoadingTest::paintingOnOnePictureLeavesTheOthersOfTheFile() {
@@ -224,6 +226,56 @@ void PictureLoadingTest::quickReaderLeavesOtherFilesToQt() {
     TPicture picture(&parent, QStringLiteral("picture"), 0, 0);
     picture.LoadFromFile(path);
     QCOMPARE(picture.Pixel(8, 4), 0xC86432u);
+}
+
+void PictureLoadingTest::fifoOrPictureBeyondTheBudgetIsRefusedAtOnce() {
+    // A FIFO in a picture's place is "cannot be read" without waiting for a writer; a header of more than 4096 x 4096 pixels is "no valid picture" before any pixel is allocated, in the quick reader and in Qt's; a decoration of either is left out. 4096 x 4096 itself still loads.
+    alarm(60);  // a load waiting on the FIFO fails instead of hanging
+    QTemporaryDir dir;
+    const auto message = [](const QString& file) {
+        try {
+            QWidget parent;
+            TPicture picture(&parent, QStringLiteral("picture"), 0, 0);
+            picture.LoadFromFile(file);
+        } catch (const ToolkitError& e) {
+            return e.Message();
+        }
+        return QString();
+    };
+    const QString fifo = dir.filePath(QStringLiteral("fifo.bmp"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+    QCOMPARE(message(fifo), QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(fifo));
+
+    // Headers of width x height over pixels of zero bytes, sparse on disk.
+    const auto sparseBmp = [&dir](const QString& name, qint32 width, qint32 height, int bits) {
+        QImage written;
+        QByteArray header = RandomBmp(QSize(1, 1), 1, &written).left(54);
+        PutLittleEndian32(header, 18, width);
+        PutLittleEndian32(header, 22, height);
+        header[28] = char(bits);
+        const qint64 stride = (qint64(width) * bits / 8 + 3) & ~qint64(3);
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(header);
+        f.resize(54 + stride * height);
+        return path;
+    };
+    const QString wide = sparseBmp(QStringLiteral("wide.bmp"), 4097, 4096, 24);
+    const QString tall = sparseBmp(QStringLiteral("tall.bmp"), 1, 4096 * 4096 + 1, 24);
+    const QString huge32 = sparseBmp(QStringLiteral("huge32.bmp"), 16384, 16384, 32);  // Qt's reader
+    for (const QString& file : {wide, tall, huge32})
+        QCOMPARE(message(file), QStringLiteral("Die Datei \"%1\" ist kein gültiges Bild.").arg(file));
+    QWidget parent;
+    TPicture decoration(&parent, QStringLiteral("decoration"), 0, 0, 16, 16);
+    for (const QString& file : {fifo, wide, huge32})
+        QVERIFY2(!decoration.LoadDecoration(file), qPrintable(file));
+
+    TPicture largest(&parent, QStringLiteral("largest"), 0, 0);
+    largest.LoadFromFile(sparseBmp(QStringLiteral("largest.bmp"), 4096, 4096, 24));
+    QCOMPARE(largest.Image().size(), QSize(4096, 4096));
+    QCOMPARE(largest.Pixel(4095, 4095), 0u);
+    alarm(0);
 }
 
 QTEST_MAIN(PictureLoadingTest)

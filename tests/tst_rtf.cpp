@@ -9,7 +9,11 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextFragment>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString Text(const QByteArray& rtf) {
@@ -50,6 +54,7 @@ private slots:
     void nestingBeyondTheCapKeepsTextButNotState();
     void binaryGarbageTerminates();
     void fileLoaderRaisesForMissingFileAndReplacesContent();
+    void fifoOrOversizedFileIsRefusedAtOnce();
 };
 
 void RtfTest::generatedRulesDocumentReadsAsText() {
@@ -259,6 +264,48 @@ void RtfTest::fileLoaderRaisesForMissingFileAndReplacesContent() {
     f.close();
     LoadRtfFile(&doc, f.fileName());
     QCOMPARE(doc.toPlainText(), QStringLiteral("neu"));
+
+    // The box on screen gets the document whole, again at every load, in
+    // its own font.
+    QTextEdit box;
+    box.setFont(QFont(QStringLiteral("Arial"), 9));
+    box.show();
+    LoadRtfFile(&box, f.fileName());
+    QCOMPARE(box.toPlainText(), QStringLiteral("neu"));
+    QCOMPARE(box.document()->defaultFont(), box.font());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("{\\rtf1 zweite\\par Fassung}");
+    f.close();
+    LoadRtfFile(&box, f.fileName());
+    QCOMPARE(box.toPlainText(), QStringLiteral("zweite\nFassung"));
+}
+
+void RtfTest::fifoOrOversizedFileIsRefusedAtOnce() {
+    // A FIFO in the document's place is "cannot be read" without waiting for a writer; a file beyond the reader's cap is "too large"; either leaves the box as it was.
+    alarm(60);  // a load waiting on the FIFO fails instead of hanging
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.rtf"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+    const QString big = dir.filePath(QStringLiteral("big.rtf"));
+    QFile f(big);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("{\\rtf1 ");
+    QVERIFY(f.resize(MaxRtfFileSize + 1));
+    f.close();
+    QTextEdit box;
+    box.setPlainText(QStringLiteral("alt"));
+    const auto message = [&box](const QString& file) {
+        try {
+            LoadRtfFile(&box, file);
+        } catch (const ToolkitError& e) {
+            return e.Message();
+        }
+        return QString();
+    };
+    QCOMPARE(message(fifo), QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(fifo));
+    QCOMPARE(message(big), QStringLiteral("Die Datei \"%1\" ist zu groß.").arg(big));
+    QCOMPARE(box.toPlainText(), QStringLiteral("alt"));
+    alarm(0);
 }
 
 QTEST_MAIN(RtfTest)
