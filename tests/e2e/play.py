@@ -3,18 +3,24 @@
 real clicks at screen positions and real key presses through xdotool, the
 windows found by their captions, what is on screen read back with xwd.
 
-  start screen "Start" -> main menu (car colour 6, a level, a name) -> Return
-  -> laboratory: swatch click, End, Return (one dose), Return until the
-     customer manager shows (its clip must move) -> colour check (Return)
-  -> a poor recipe handed in and rejected -> the hidden Boss area -> handed
-     in and accepted -> production: swatch click, End, Return (one dose),
-     another swatch to the top: the vessel overflows -> "Batch ausliefern"
-  -> verdict (Return) -> "Csúcsok" shows the total the rules give
-  -> Return keeps the highscore file -> "Vége" ends the program.
+  start screen "Start" -> main menu: the sixth car colour, level 3 and then
+  level 1, a name, Return ("Játék") -> laboratory: swatch 712, End, Return
+  (a dose of 100); swatch 804, Up x20, Return (a dose of 20); Return until
+  the customer manager shows (his clip must move in his Display), Return
+  ("Játék"), Return (the keys are the laboratory's again) -> colour
+  check, Return ("Játék") -> the poor recipe handed in and rejected -> the
+  hidden Boss area -> handed in and accepted -> production: the main
+  component's swatch, End, Return (a dose to 5000); another swatch, End,
+  Return: the vessel overflows, "Ok" -> "Batch ausliefern" -> verdict,
+  Return -> the highscore file and "Csúcsok" hold the total the rules give
+  -> Return keeps the file -> "Vége" ends the program.
 
-Every charge is added up from what was done and seen, by the rules' costs.
-Any surprise stops the game with a screenshot in the output folder (with
---keep-going the player records it, works around it and plays on)."""
+Every charge is added up from what was done and seen, by the rules' costs,
+the laboratory's extra dose on each return from a dialog that does not block
+included. The colours on screen (car, samples, pot, panels) are checked
+against the rules' mixing. Any surprise stops the game with a screenshot in
+the output folder (with --keep-going the player records it, works around it
+where it can and plays on)."""
 
 import argparse
 import os
@@ -29,7 +35,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import rules  # noqa: E402
 from xdisplay import Display, Failure, read_bmp  # noqa: E402
 
-CAR = 5  # row 1, column 2 of the catalogue: seen without scrolling
+CAR = 5  # the sixth car colour (row 1, column 2): seen without scrolling
 LEVEL = 0  # no batch deviation, so the verdict follows from the mixture
 NAME = "E2E Spieler"
 
@@ -332,9 +338,16 @@ class Player:
         for n in range(40):
             if self.managers:
                 break
-            self.dose_by_return(lab, n + 3)
+            if not self.dose_by_return(lab, "dose again (history row %d)" % (n + 3)):
+                self.fail("Return on the track bar did not dose", "no-dose", hard=True)
         if not self.managers:
             self.fail("the customer manager did not show in 42 doses", "no-manager")
+        # He leaves the keyboard to the laboratory: Return doses again.
+        if not self.dose_by_return(lab, "dose once more after the manager"):
+            self.fail("after the customer manager closed, Return on the laboratory did nothing", "after-manager")
+            self.click(lab, 600, 20, "the laboratory's top bar (no dose: the manager was the last active form)")
+            if not self.dose_by_return(lab, "dose once more after the manager"):
+                self.fail("Return on the track bar did not dose", "no-dose", hard=True)
 
         # Colour check: sample against panel; Return is its "Játék".
         self.click(lab, 117, 454, "the target sample (colour check)")
@@ -506,32 +519,34 @@ class Player:
             self.fail("the program ended with exit code %d" % code, "exit")
         self.say("game over: total %d, %d customer manager showing(s)" % (self.total, self.managers))
 
-    def dose_by_return(self, lab, row):
-        """Return on the track bar: one dosing step, seen as the new history
-        row; waits for it, so that the next key cannot meet a customer
-        manager on his way to the screen (his first showing loads the media
-        stack)."""
-        history = (619, 330, 168, 133)
-        before = self.shot(lab).region(*history)
-        self.key("Return", "dose again (history row %d)" % row)
-        self.charge("lab dose")
+    def dose_by_return(self, lab, what):
+        """Return on the track bar: one dosing step, seen on the points label
+        (the manager, if the new history row brings him, comes first). Waits
+        for it, so that the next key cannot meet a customer manager on his way
+        to the screen (his first showing loads the media stack). False when
+        nothing happened."""
+        points = (426, 514, 164, 19)
+        before = self.shot(lab).region(*points)
+        self.key("Return", what)
         deadline = time.time() + 5
         while time.time() < deadline:
             found = self.windows()
             if MANAGER in found:
+                self.charge("lab dose")
                 self.manager(found[MANAGER])
-                return
+                return True
             for name in (DECISION, CHECK, VERDICT, OVERFLOW, MAX_COLOURS):
                 if name in found:
+                    self.charge("lab dose")
                     self.fail('Return on the track bar opened "%s"' % name, "return-dose")
                     self.recover_lab(name, lab)
-                    self.click(lab, 513, 389, "the pot (dose by mouse instead)")
-                    return
-            if self.shot(lab).region(*history) != before:
-                self.settle(0.4)  # a manager brought by this row maps meanwhile
-                return
+                    return True
+            if self.shot(lab).region(*points) != before:
+                self.charge("lab dose")
+                self.settle(0.3)
+                return True
             time.sleep(0.05)
-        self.fail("Return on the track bar wrote no history row", "no-dose", hard=True)
+        return False
 
     def recover_lab(self, surprise, lab):
         """--keep-going: closes a dialog that a key opened by mistake."""
