@@ -10,8 +10,8 @@
 #include <memory>
 
 namespace {
-const QString LabPicture = QStringLiteral("PigmentraLabor.bmp");
-const QString ProductionPicture = QStringLiteral("PigmentraProduktion.bmp");
+const QString LabPicture = DataFiles::Labor;
+const QString ProductionPicture = DataFiles::Produktion;
 
 // The swatch canvas font: Arial, size 10.
 QFont SwatchFont() {

@@ -14,7 +14,7 @@
 TAutoproduktion* Autoproduktion = nullptr;
 
 namespace {
-const QString CarPainting = QStringLiteral("PigmentraAutoproduktion.bmp");
+const QString CarPainting = DataFiles::Autoproduktion;
 }
 
 TAutoproduktion::TAutoproduktion()
@@ -22,13 +22,13 @@ TAutoproduktion::TAutoproduktion()
     Autoproduktion = this;
 
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 0, 801, 345);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.bmp"));
+    Image2->LoadDecoration(DataFiles::BannerProduktion);
     // The car painting lies on the form behind the panel, which hides its
     // lower part; the panel holds a second copy whose lower part continues it.
     Image1 = new TTransparentPicture(this, QStringLiteral("Image1"), 351, 117, 534, 407);
     Image1->LoadDecoration(CarPainting);
     Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 798, 45);
-    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image3->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -1, 300, 816, 255, false);
     Image4 = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 351, -184, 479, 407);
     Image4->LoadDecoration(CarPainting);
@@ -49,7 +49,7 @@ TAutoproduktion::TAutoproduktion()
     // An accepted batch gets the quality seal where a rejection's reason
     // would stand.
     auto* seal = new TTransparentPicture(Panel1, QStringLiteral("Siegel"), 24, 94, 300, 110);
-    seal->LoadDecoration(QStringLiteral("PigmentraSiegel.bmp"));
+    seal->LoadDecoration(DataFiles::Siegel);
     seal->hide();
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 25, 214, 155, 22, 19);
     GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 187, 214, 107, 22, 19);
@@ -102,7 +102,7 @@ void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
         Spiel->BatchAkzeptiert = true;
     if (Accepted && HighScore)
         HighScore->AddEntry(QStringLiteral("Pigmentra.hsc"), Spielername, Punktestand);
-    PlaySound(MediaPlayer.get(), Accepted ? QStringLiteral("PigmentraOK.wav") : QStringLiteral("PigmentraNIO.wav"));
+    PlaySound(MediaPlayer.get(), Accepted ? DataFiles::OKSound : DataFiles::NIOSound);
     ShowForm();
 }
 

@@ -16,9 +16,9 @@ TFarbenpruefung::TFarbenpruefung()
     Farbenpruefung = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
+    Image1->LoadDecoration(DataFiles::Banner);
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 48);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The surround starts in the panel's own grey.

@@ -12,9 +12,9 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
     Kundenmanager = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
+    Image1->LoadDecoration(DataFiles::Banner);
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Manager:"), 40, 16, 196, 29, 24, true);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Muszály sietni egy kicsit!"), 40, 49, 320, 32,
@@ -44,11 +44,11 @@ TKundenmanager::~TKundenmanager() = default;
 void TKundenmanager::FormShow() {
     Punktestand += 500;
     // The clip plays whether sound is on or not; only the voice obeys the switch.
-    KundenmanagerFigur->SetFileName(QStringLiteral("PigmentraFaust.avi"));
+    KundenmanagerFigur->SetFileName(DataFiles::FaustClip);
     KundenmanagerFigur->Open();
     KundenmanagerFigur->SetDisplay(Display);
     KundenmanagerFigur->Play();
-    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraKundenmanager.wav"));
+    PlaySound(MediaPlayer.get(), DataFiles::KundenmanagerSound);
 }
 
 void TKundenmanager::OkClick() {

@@ -14,9 +14,9 @@ TMaxBasisfarben::TMaxBasisfarben()
     SetOuterSize(QSize(820, 632));
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
+    Image1->LoadDecoration(DataFiles::Banner);
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 556, 810, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16, 384,
                        29, 24, true);
@@ -40,7 +40,7 @@ TMaxBasisfarben::TMaxBasisfarben()
 TMaxBasisfarben::~TMaxBasisfarben() = default;
 
 void TMaxBasisfarben::ShowNotice() {
-    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraMaxBasisfarben.wav"));
+    PlaySound(MediaPlayer.get(), DataFiles::MaxBasisfarbenSound);
     ShowForm();
 }
 

@@ -13,12 +13,12 @@ TNeueBasisfarben::TNeueBasisfarben()
     NeueBasisfarben = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
+    Image1->LoadDecoration(DataFiles::Banner);
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 48);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -8, 300, 816, 255, false);
     Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 1, 1, 814, 253);
-    Image3->LoadDecoration(QStringLiteral("PigmentraNeueBasisfarben.bmp"));
+    Image3->LoadDecoration(DataFiles::NeueBasisfarbenPicture);
     Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), 720, 200);
     SetDefaultButton(Ok);
     ConnectClicked(Ok, [this] { OkClick(); });
@@ -32,7 +32,7 @@ TNeueBasisfarben::TNeueBasisfarben()
 TNeueBasisfarben::~TNeueBasisfarben() = default;
 
 void TNeueBasisfarben::ShowNotice() {
-    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraNeueBasisfarben.wav"));
+    PlaySound(MediaPlayer.get(), DataFiles::NeueBasisfarbenSound);
     ShowModal();
 }
 

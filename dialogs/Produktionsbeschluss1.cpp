@@ -17,14 +17,14 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     Produktionsbeschluss = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBannerLabor.bmp"));
+    Image1->LoadDecoration(DataFiles::BannerLabor);
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The accepted picture stands in the dialog until the first decision.
     Bildionio = new TPicture(Panel1, QStringLiteral("Bildionio"), 0, 0, 816, 255);
-    Bildionio->LoadDecoration(QStringLiteral("PigmentraRezeptok.bmp"));
+    Bildionio->LoadDecoration(DataFiles::Rezeptok);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 33, 214, 155, 22, 19);
     GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 195, 214, 107, 22, 19);
     Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), 720, 200);
@@ -48,10 +48,10 @@ void TProduktionsbeschluss::ShowDecision(TChargenblech* panel) {
     const bool accepted = !(panel->Lab.DeltaE > Konfiguration->RezeptToleranz);
     // A missing picture ends the decision here: the points stay charged and
     // the dialog stays hidden.
-    Bildionio->LoadFromFile(accepted ? QStringLiteral("PigmentraRezeptok.bmp") : QStringLiteral("PigmentraRezeptnio.bmp"));
+    Bildionio->LoadFromFile(accepted ? DataFiles::Rezeptok : DataFiles::Rezeptnio);
     RecipeAccepted = accepted;
-    PlaySound(MediaPlayer.get(), accepted ? QStringLiteral("PigmentraRezeptOK.wav")
-                                          : QStringLiteral("PigmentraRezeptNIO.wav"));
+    PlaySound(MediaPlayer.get(), accepted ? DataFiles::RezeptOKSound
+                                          : DataFiles::RezeptNIOSound);
     ShowForm();
 }
 

@@ -14,18 +14,18 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     Ueberlauf = this;
 
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBannerProduktion.bmp"));
+    Image1->LoadDecoration(DataFiles::BannerProduktion);
     Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    Image2->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image2->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
     // The puddle's white surroundings let the panel show through; the
     // picture is scaled into its place.
     auto* puddle = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 138, 67, 569, 185);
     puddle->Stretch = true;
     Image4 = puddle;
-    Image4->LoadDecoration(QStringLiteral("PigmentraPfuetze.bmp"));
+    Image4->LoadDecoration(DataFiles::Pfuetze);
     Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 672, 8, 121, 145);
-    Image3->LoadDecoration(QStringLiteral("PigmentraFass.bmp"));
+    Image3->LoadDecoration(DataFiles::Fass);
 
     // The texts stay readable over the puddle.
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Der Chargenbehälter ist übergelaufen"), 30, 19,
@@ -51,7 +51,7 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
 TUeberlauf::~TUeberlauf() = default;
 
 void TUeberlauf::ShowNotice() {
-    PlaySound(MediaPlayer.get(), QStringLiteral("PigmentraUeberlauf.wav"));
+    PlaySound(MediaPlayer.get(), DataFiles::UeberlaufSound);
     ShowForm();
 }
 

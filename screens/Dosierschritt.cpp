@@ -39,7 +39,7 @@ void TakeAddition(TChargenblech* panel, TPicture* picture) {
 }
 
 void BookAddition(TMediaPlayer* player, int cost, THistorie* history) {
-    PlaySound(player, QStringLiteral("PigmentraLaborFill.wav"));
+    PlaySound(player, DataFiles::LaborFillSound);
     Punktestand += cost;
     history->AddRow(Mischregal, Mischregal->SelectedIndex);
 }

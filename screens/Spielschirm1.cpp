@@ -38,8 +38,8 @@ TSpielschirm::TSpielschirm()
 TSpielschirm::~TSpielschirm() = default;
 
 void TSpielschirm::buildLayout() {
-    Image2 = MakeDecoration(this, QStringLiteral("Image2"), QStringLiteral("PigmentraTopBar.bmp"), 0, 0, 801, 49);
-    Image3 = MakeDecoration(this, QStringLiteral("Image3"), QStringLiteral("PigmentraBottomBar.bmp"), -2, 553, 816, 45);
+    Image2 = MakeDecoration(this, QStringLiteral("Image2"), DataFiles::TopBar, 0, 0, 801, 49);
+    Image3 = MakeDecoration(this, QStringLiteral("Image3"), DataFiles::BottomBar, -2, 553, 816, 45);
     // An invisible click area lying on the bottom bar.
     Boss = new TClickArea(this, QStringLiteral("Boss"), 31, 572, 33, 13);
     Boss->OnClick = [this] { BossKey(); };
@@ -68,7 +68,7 @@ void TSpielschirm::buildLayout() {
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox7"), QStringLiteral("StaticText3"),
                            QStringLiteral(" Mennyiség"), 426, 9, 165, 28);
     GroupBox6 = MakeGroupBox(Panel1, QStringLiteral("GroupBox6"), 426, 25, 165, 412);
-    AuswahlTube = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTube"), QStringLiteral("PigmentraTube.bmp"), 32, 14,
+    AuswahlTube = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTube"), DataFiles::Tube, 32, 14,
                               97, 221);
     AuswahlTube->OnClick = [this] { AutoScrollBar1Change(); };
     AuswahlTube->hide();
@@ -79,10 +79,10 @@ void TSpielschirm::buildLayout() {
     AutoScrollBar->setTickInterval(10);
     AutoScrollBar->OnKeyPress = [this](int key) { AutoScrollBarKeyPress(key); };
     AutoScrollBar->hide();
-    AuswahlStrahl = MakeArtwork(GroupBox6, QStringLiteral("AuswahlStrahl"), QStringLiteral("PigmentraStrahl.bmp"), 29,
+    AuswahlStrahl = MakeArtwork(GroupBox6, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 29,
                                 217, 96, 85);
     AuswahlStrahl->hide();
-    AuswahlTopf = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTopf"), QStringLiteral("PigmentraTopf.bmp"), 27, 299,
+    AuswahlTopf = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTopf"), DataFiles::Topf, 27, 299,
                               106, 101);
     AuswahlTopf->OnClick = [this] { AutoScrollBar1Change(); };
 
@@ -140,7 +140,7 @@ void TSpielschirm::PrepareGame() {
     AutoScrollBar->SetPosition(0);
     // The pot of the last game is emptied: a new game starts from the empty
     // pot, as from the empty test panel.
-    AuswahlTopf->LoadDecoration(QStringLiteral("PigmentraTopf.bmp"));
+    AuswahlTopf->LoadDecoration(DataFiles::Topf);
 }
 
 void TSpielschirm::RefreshPoints() { Punkte->setText(PointsText(Punktestand)); }

@@ -42,8 +42,8 @@ TSpielschirm2::TSpielschirm2()
 TSpielschirm2::~TSpielschirm2() = default;
 
 void TSpielschirm2::buildLayout() {
-    Image2 = MakeDecoration(this, QStringLiteral("Image2"), QStringLiteral("PigmentraTopBar.bmp"), 0, 0, 807, 48);
-    Image4 = MakeDecoration(this, QStringLiteral("Image4"), QStringLiteral("PigmentraBottomBar.bmp"), 0, 553, 816, 45);
+    Image2 = MakeDecoration(this, QStringLiteral("Image2"), DataFiles::TopBar, 0, 0, 807, 48);
+    Image4 = MakeDecoration(this, QStringLiteral("Image4"), DataFiles::BottomBar, 0, 553, 816, 45);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 45, 816, 505, false);
 
     QList<QWidget*> titles;
@@ -57,7 +57,7 @@ void TSpielschirm2::buildLayout() {
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox12"), QStringLiteral("StaticText3"),
                            QStringLiteral(" Dosierung"), 319, 9, 195, 28);
     Dosierung = MakeGroupBox(Panel1, QStringLiteral("Dosierung"), 319, 25, 195, 458);
-    AuswahlTube = MakeArtwork(Dosierung, QStringLiteral("AuswahlTube"), QStringLiteral("PigmentraTube.bmp"), 19, 23,
+    AuswahlTube = MakeArtwork(Dosierung, QStringLiteral("AuswahlTube"), DataFiles::Tube, 19, 23,
                               159, 202);
     AuswahlTube->OnClick = [this] { AutoScrollBarChange(); };
     AuswahlTube->hide();
@@ -68,7 +68,7 @@ void TSpielschirm2::buildLayout() {
     AutoScrollBar->setTickInterval(500);
     AutoScrollBar->OnKeyPress = [this](int key) { AutoScrollBarKeyPress(key); };
     AutoScrollBar->hide();
-    AuswahlStrahl = MakeArtwork(Dosierung, QStringLiteral("AuswahlStrahl"), QStringLiteral("PigmentraStrahl.bmp"), 53,
+    AuswahlStrahl = MakeArtwork(Dosierung, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 53,
                                 210, 81, 93);
     AuswahlStrahl->hide();
     AuswahlEimer = new TPicture(Dosierung, QStringLiteral("AuswahlEimer"), 42, 304, 115, 145);
@@ -124,7 +124,7 @@ void TSpielschirm2::ProduktionStarten() {
 void TSpielschirm2::PrepareProduction() {
     // The vessel is read before anything changes: without it the laboratory
     // goes on as it was, instead of a game with neither screen.
-    AuswahlEimer->LoadFromFile(QStringLiteral("PigmentraTonne.bmp"));
+    AuswahlEimer->LoadFromFile(DataFiles::Tonne);
     Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept,
                        AutoScrollBar);
     AutoScrollBar->SetMax(ProductionTrackBarMax(0));
@@ -211,7 +211,7 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     if (firstDrawing) {
         Dosierung->SetColour(buttonFace());
         lastLevelRow_ = -1;
-        AuswahlEimer->LoadFromFile(QStringLiteral("PigmentraTonne.bmp"));
+        AuswahlEimer->LoadFromFile(DataFiles::Tonne);
         // The old paint is taken away in the picture's own empty colour: the
         // desktop's button colour (the theme's) need not be the picture's,
         // and the paint would then never come back after the first dose.

@@ -11,7 +11,7 @@ TAutoFarben::TAutoFarben(int32_t row, int32_t column, TMischregal* shelf, QWidge
                         CellHeight * row);
     Bild->OnMouseDown = [this] { BildMouseDown(); };
     try {
-        Bild->LoadFromFile(QStringLiteral("PigmentraAuto.bmp"));
+        Bild->LoadFromFile(DataFiles::Auto);
     } catch (...) {
         delete Bild;
         Bild = nullptr;

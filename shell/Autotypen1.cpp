@@ -8,7 +8,7 @@ TAutoTypen::TAutoTypen(int32_t level, int32_t row, QWidget* parent, int32_t colu
     Bild = new TPicture(parent, QStringLiteral("Level%1").arg(level + 1), 0, 0, PictureSize, PictureSize);
     Bild->OnMouseDown = [this] { BildMouseDown(); };
     try {
-        Bild->LoadFromFile(QStringLiteral("PigmentraLevel%1.bmp").arg(level + 1));
+        Bild->LoadFromFile(DataFiles::LevelPicture(level));
     } catch (...) {
         delete Bild;
         Bild = nullptr;

@@ -62,9 +62,9 @@ TVernicura::~TVernicura() { FreeGameObjects(); }
 
 void TVernicura::BuildLayout() {
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(QStringLiteral("PigmentraBanner.bmp"));
+    Image1->LoadDecoration(DataFiles::Banner);
     Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 816, 48);
-    Image3->LoadDecoration(QStringLiteral("PigmentraBottomBar.bmp"));
+    Image3->LoadDecoration(DataFiles::BottomBar);
     Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
 
     // The rules, hidden until "Szabály" is pressed.
@@ -281,7 +281,7 @@ void TVernicura::AnleitungClick() {
     TitelAnleitung->show();
     // Read afresh at every opening; a missing file leaves the credit line
     // hidden.
-    LoadRtfFile(InhaltAnleitung->document(), QStringLiteral("Pigmentra.rtf"));
+    LoadRtfFile(InhaltAnleitung, DataFiles::RulesDocument);
     InhaltAnleitung->verticalScrollBar()->setValue(0);
     Logo->show();
 }

@@ -1,6 +1,8 @@
 // The generated data files: every picture keeps the points the game fills,
 // sounds and the clip are well formed, the rules document is real RTF, and
 // the generator writes the same bytes on every run. Runs in the run folder.
+#include "platform/DataFiles.h"
+
 #include <QApplication>
 #include <QAudioFormat>
 #include <QCryptographicHash>
@@ -81,18 +83,16 @@ QByteArray readAll(const QString& name) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-const QStringList kGameFiles = {
-    "PigmentraAuto.bmp", "PigmentraLevel1.bmp", "PigmentraLevel2.bmp", "PigmentraLevel3.bmp",
-    "PigmentraLabor.bmp", "PigmentraProduktion.bmp", "PigmentraTonne.bmp", "PigmentraRezeptok.bmp",
-    "PigmentraRezeptnio.bmp", "Pigmentra.rtf", "PigmentraFaust.avi", "PigmentraLaborFill.wav",
-    "PigmentraRezeptOK.wav", "PigmentraRezeptNIO.wav", "PigmentraOK.wav", "PigmentraNIO.wav",
-    "PigmentraNeueBasisfarben.wav", "PigmentraUeberlauf.wav", "PigmentraMaxBasisfarben.wav",
-    "PigmentraKundenmanager.wav"};
-
-const QStringList kSounds = {"PigmentraLaborFill.wav", "PigmentraRezeptOK.wav", "PigmentraRezeptNIO.wav",
-                             "PigmentraOK.wav", "PigmentraNIO.wav", "PigmentraNeueBasisfarben.wav",
-                             "PigmentraUeberlauf.wav", "PigmentraMaxBasisfarben.wav",
-                             "PigmentraKundenmanager.wav"};
+// The game's table of data files, and its sounds.
+QStringList TableFiles(bool soundsOnly) {
+    QStringList names;
+    for (const DataFiles::Entry& file : DataFiles::Table)
+        if (!soundsOnly || file.FileKind == DataFiles::Kind::Sound)
+            names << QString::fromLatin1(file.Name);
+    return names;
+}
+const QStringList kGameFiles = TableFiles(false);
+const QStringList kSounds = TableFiles(true);
 
 }  // namespace
 
@@ -120,9 +120,17 @@ private slots:
 };
 
 void TstAssets::everyFileTheGameLoadsByNameExists() {
-    // Every file the game opens by name is in the run folder and not empty.
+    // Every file of the game's table is in the run folder and not empty, and
+    // every data file the generator drew there is in the table (which the
+    // install rule takes its list from).
+    QCOMPARE(kSounds.size(), 9);
     for (const QString& name : kGameFiles)
         QVERIFY2(QFileInfo(name).size() > 0, qPrintable(name));
+    const QStringList drawn = QDir().entryList({"Pigmentra*.bmp", "Pigmentra*.png", "Pigmentra*.wav", "Pigmentra*.avi",
+                                                "Pigmentra*.rtf"},
+                                               QDir::Files);
+    for (const QString& name : drawn)
+        QVERIFY2(kGameFiles.contains(name), qPrintable(name + " is drawn but in no table"));
 }
 
 void TstAssets::picturesHaveTheirScreenSizes() {

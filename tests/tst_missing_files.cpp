@@ -1,7 +1,9 @@
 // Every data file missing or broken, one at a time, in a copy of the run
 // folder: a file the screens need when they are built ends the start with
 // the error box naming it; decorative artwork is simply left out; a file
-// loaded in play shows the error box and the game goes on.
+// loaded in play shows the error box and the game goes on. A FIFO or an
+// over-large picture header in a file's place is refused at once like a
+// damaged file; an alarm ends a run that waits on one.
 #include "ScreenGame.h"
 
 #include "dialogs/Autoproduktion1.h"
@@ -12,6 +14,7 @@
 #include "dialogs/Neuebasisfarben1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "dialogs/Ueberlauf1.h"
+#include "platform/DataFiles.h"
 #include "platform/Media.h"
 #include "shell/Hardware1.h"
 #include "shell/Vernicura1.h"
@@ -22,6 +25,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QtEndian>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class MissingFilesTest : public QObject {
     Q_OBJECT
@@ -46,7 +53,9 @@ private slots:
     void rulesDocumentMissingOrBroken();
 
 private:
-    enum Damage { Missing, Garbage, Truncated };
+    // Fifo: a FIFO in the file's place; Huge: a picture header of 16384 x
+    // 16384 pixels in a sparse file of the size it claims.
+    enum Damage { Missing, Garbage, Truncated, Fifo, Huge };
     void damage(const QString& file, Damage how);
     void restore(const QString& file);
     ScreenGame game;
@@ -56,12 +65,19 @@ private:
 
 namespace {
 bool IsDataFile(const QString& name) {
-    static const QStringList endings = {QStringLiteral(".bmp"), QStringLiteral(".png"), QStringLiteral(".wav"),
-                                        QStringLiteral(".avi"), QStringLiteral(".rtf")};
-    for (const QString& e : endings)
-        if (name.endsWith(e))
+    for (const DataFiles::Entry& file : DataFiles::Table)
+        if (name == QLatin1String(file.Name))
             return true;
     return false;
+}
+
+// The pictures of the game's table with one use.
+QStringList Pictures(DataFiles::Use use) {
+    QStringList names;
+    for (const DataFiles::Entry& file : DataFiles::Table)
+        if (file.FileKind == DataFiles::Kind::Picture && file.FileUse == use)
+            names << QString::fromLatin1(file.Name);
+    return names;
 }
 
 QList<TForm*> GameForms() {
@@ -99,9 +115,11 @@ void MissingFilesTest::init() {
             ++copied;
     QVERIFY2(copied >= 30, "the run folder lacks the generated data files");
     QVERIFY(QDir::setCurrent(folder_->path()));
+    alarm(120);  // a test waiting on a FIFO fails instead of hanging
 }
 
 void MissingFilesTest::cleanup() {
+    alarm(0);
     if (game.env)
         game.Stop();
     QDir::setCurrent(original_);
@@ -111,8 +129,30 @@ void MissingFilesTest::cleanup() {
 void MissingFilesTest::damage(const QString& file, Damage how) {
     QFile f(file);
     QVERIFY2(f.exists(), qPrintable(file));
-    if (how == Missing) {
+    if (how == Missing || how == Fifo) {
         QVERIFY(f.remove());
+        if (how == Fifo)
+            QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0644) == 0);
+        return;
+    }
+    if (how == Huge) {
+        // "BM", the file size, the pixel offset 54; a 40-byte info header
+        // of 16384 x 16384 pixels, one plane, 24 bits, no compression.
+        const qint64 stride = 16384 * 3;
+        QByteArray header(54, '\0');
+        const auto put = [&header](int at, quint32 value) { qToLittleEndian(value, header.data() + at); };
+        header[0] = 'B';
+        header[1] = 'M';
+        put(2, quint32(54 + stride * 16384));
+        put(10, 54);
+        put(14, 40);
+        put(18, 16384);
+        put(22, 16384);
+        header[26] = 1;
+        header[28] = 24;
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(header), header.size());
+        QVERIFY(f.resize(54 + stride * 16384));  // sparse: a few KiB on disk
         return;
     }
     QByteArray bytes;
@@ -143,14 +183,13 @@ void MissingFilesTest::startUpFileEndsTheStartNamingIt_data() {
     QTest::addColumn<int>("how");
     // The car and level pictures of the main menu, the tube, jet and pot of
     // the game screens: loaded while the screens are built.
-    const QStringList files = {QStringLiteral("PigmentraAuto.bmp"),   QStringLiteral("PigmentraLevel1.bmp"),
-                               QStringLiteral("PigmentraLevel2.bmp"), QStringLiteral("PigmentraLevel3.bmp"),
-                               QStringLiteral("PigmentraTube.bmp"),   QStringLiteral("PigmentraStrahl.bmp"),
-                               QStringLiteral("PigmentraTopf.bmp")};
+    const QStringList files = Pictures(DataFiles::Use::StartUp);
     for (const QString& file : files) {
         QTest::addRow("%s missing", qPrintable(file)) << file << int(Missing);
         QTest::addRow("%s garbage", qPrintable(file)) << file << int(Garbage);
     }
+    QTest::addRow("PigmentraAuto.bmp FIFO") << QStringLiteral("PigmentraAuto.bmp") << int(Fifo);
+    QTest::addRow("PigmentraAuto.bmp over the pixel budget") << QStringLiteral("PigmentraAuto.bmp") << int(Huge);
 }
 
 void MissingFilesTest::startUpFileEndsTheStartNamingIt() {
@@ -175,18 +214,14 @@ void MissingFilesTest::startUpFileEndsTheStartNamingIt() {
 void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("how");
-    const QStringList files = {
-        QStringLiteral("PigmentraBanner.bmp"),         QStringLiteral("PigmentraBottomBar.bmp"),
-        QStringLiteral("PigmentraTopBar.bmp"),         QStringLiteral("PigmentraStartTitel.bmp"),
-        QStringLiteral("PigmentraStartUnten.bmp"),     QStringLiteral("PigmentraBannerLabor.bmp"),
-        QStringLiteral("PigmentraBannerProduktion.bmp"), QStringLiteral("PigmentraAutoproduktion.bmp"),
-        QStringLiteral("PigmentraNeueBasisfarben.bmp"), QStringLiteral("PigmentraPfuetze.bmp"),
-        QStringLiteral("PigmentraFass.bmp")};
+    const QStringList files = Pictures(DataFiles::Use::Decoration);
     for (const QString& file : files) {
         QTest::addRow("%s missing", qPrintable(file)) << file << int(Missing);
         QTest::addRow("%s garbage", qPrintable(file)) << file << int(Garbage);
         QTest::addRow("%s truncated", qPrintable(file)) << file << int(Truncated);
     }
+    QTest::addRow("PigmentraBanner.bmp FIFO") << QStringLiteral("PigmentraBanner.bmp") << int(Fifo);
+    QTest::addRow("PigmentraBanner.bmp over the pixel budget") << QStringLiteral("PigmentraBanner.bmp") << int(Huge);
 }
 
 void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable() {
@@ -206,6 +241,8 @@ void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable() {
     Ueberlauf->Image4->FloodFill(400, 130, Qt::red);
     Ueberlauf->Image3->FloodFill(60, 75, Qt::red);
     QVERIFY(env.errors.isEmpty());
+    if (how == Huge)  // left out, never decoded
+        QVERIFY(HighScore->Image1->Image().isNull());
     DestroyScreens();
 }
 
@@ -436,11 +473,20 @@ void MissingFilesTest::missingSoundWithTheRealPlayerIsReported() {
     QCOMPARE(ScreenGame::Farbe(1)->Amount, 20.0);
     QVERIFY(Punktestand >= points + 100);
     QCOMPARE(game.env->errors.size(), 1);
+
+    // Sound on again, a FIFO in the sound's place: refused at once, reported.
+    Hardware->Toggle();
+    restore(QStringLiteral("PigmentraLaborFill.wav"));
+    damage(QStringLiteral("PigmentraLaborFill.wav"), Fifo);
+    ScreenGame::LabDose(2, 10);
+    QCOMPARE(game.env->errors.size(), 2);
+    QVERIFY(game.env->errors.last().contains(QStringLiteral("PigmentraLaborFill.wav")));
+    QCOMPARE(ScreenGame::Farbe(2)->Amount, 10.0);
     std::swap(Spielschirm->MediaPlayer, real);
 }
 
 void MissingFilesTest::rulesDocumentMissingOrBroken() {
-    // A missing rules document shows the error when the rules are opened and the menu goes on; garbage bytes show as whatever text they hold, without an error.
+    // A missing rules document, or a FIFO in its place, shows the error when the rules are opened and the menu goes on; garbage bytes show as whatever text they hold, without an error.
     const QString file = QStringLiteral("Pigmentra.rtf");
     damage(file, Missing);
     game.Start();
@@ -458,10 +504,16 @@ void MissingFilesTest::rulesDocumentMissingOrBroken() {
     QVERIFY(!Vernicura->TextAnleitung->isHidden());
 
     ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    damage(file, Fifo);
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QCOMPARE(game.env->errors.size(), 2);
+    QVERIFY(game.env->errors.last().contains(file));
+
+    ClickButton(Vernicura, QStringLiteral("Anleitung"));
     restore(file);
     ClickButton(Vernicura, QStringLiteral("Anleitung"));
     QVERIFY(!Vernicura->InhaltAnleitung->toPlainText().trimmed().isEmpty());
-    QCOMPARE(game.env->errors.size(), 1);
+    QCOMPARE(game.env->errors.size(), 2);
 }
 
 QTEST_MAIN(MissingFilesTest)

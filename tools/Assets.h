@@ -3,6 +3,8 @@
 // writers, the deterministic noise source, the logo and the chemistry-formula
 // background. Every writer throws std::runtime_error when a file cannot be
 // written; main() reports it and fails the build.
+#include "platform/DataFiles.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>

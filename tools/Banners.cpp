@@ -219,13 +219,13 @@ QImage drawBottomBar() {
 }  // namespace
 
 void writeBanners(const QString& dir) {
-    saveBmp(drawBanner(QString()), dir, QStringLiteral("PigmentraBanner.bmp"));
-    saveBmp(drawBanner(QStringLiteral("Labor")), dir, QStringLiteral("PigmentraBannerLabor.bmp"));
-    saveBmp(drawBanner(QStringLiteral("Produktion")), dir, QStringLiteral("PigmentraBannerProduktion.bmp"));
-    saveBmp(drawStartTitle(), dir, QStringLiteral("PigmentraStartTitel.bmp"));
-    saveBmp(drawStartLower(), dir, QStringLiteral("PigmentraStartUnten.bmp"));
-    saveBmp(drawTopBar(), dir, QStringLiteral("PigmentraTopBar.bmp"));
-    saveBmp(drawBottomBar(), dir, QStringLiteral("PigmentraBottomBar.bmp"));
+    saveBmp(drawBanner(QString()), dir, DataFiles::Banner);
+    saveBmp(drawBanner(QStringLiteral("Labor")), dir, DataFiles::BannerLabor);
+    saveBmp(drawBanner(QStringLiteral("Produktion")), dir, DataFiles::BannerProduktion);
+    saveBmp(drawStartTitle(), dir, DataFiles::StartTitel);
+    saveBmp(drawStartLower(), dir, DataFiles::StartUnten);
+    saveBmp(drawTopBar(), dir, DataFiles::TopBar);
+    saveBmp(drawBottomBar(), dir, DataFiles::BottomBar);
 }
 
 }  // namespace gen

@@ -159,7 +159,7 @@ void writeCarPainting(const QString& dir) {
         drawCar(p);
     }
     drawSpray(image);
-    saveBmp(image, dir, QStringLiteral("PigmentraAutoproduktion.bmp"));
+    saveBmp(image, dir, DataFiles::Autoproduktion);
 }
 
 }  // namespace gen

@@ -211,7 +211,7 @@ void writeClip(const QString& dir) {
     riff.append(hdrl);
     riff.append(list("movi", movi));
     riff.append(chunk("idx1", idx1));
-    saveBytes(chunk("RIFF", riff), dir, QStringLiteral("PigmentraFaust.avi"));
+    saveBytes(chunk("RIFF", riff), dir, DataFiles::FaustClip);
 }
 
 }  // namespace gen

@@ -145,10 +145,10 @@ QImage drawQualitySeal() {
 }  // namespace
 
 void writeNotices(const QString& dir) {
-    saveBmp(drawDecision(true), dir, QStringLiteral("PigmentraRezeptok.bmp"));
-    saveBmp(drawDecision(false), dir, QStringLiteral("PigmentraRezeptnio.bmp"));
-    saveBmp(drawNewBaseColours(), dir, QStringLiteral("PigmentraNeueBasisfarben.bmp"));
-    saveBmp(drawQualitySeal(), dir, QStringLiteral("PigmentraSiegel.bmp"));
+    saveBmp(drawDecision(true), dir, DataFiles::Rezeptok);
+    saveBmp(drawDecision(false), dir, DataFiles::Rezeptnio);
+    saveBmp(drawNewBaseColours(), dir, DataFiles::NeueBasisfarbenPicture);
+    saveBmp(drawQualitySeal(), dir, DataFiles::Siegel);
 }
 
 }  // namespace gen

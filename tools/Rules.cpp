@@ -136,7 +136,7 @@ void writeRules(const QString& dir) {
         "Wird ein Batch akzeptiert, kommen Ihr Name und Ihr Punktestand in die Bestenliste („Csúcsok“). "
         "Die niedrigste Punktzahl gewinnt. Wer das Spiel mit „Vissza“ oder „Vége“ verlässt, bekommt keinen "
         "Eintrag."));
-    saveBytes(r.finish(), dir, QStringLiteral("Pigmentra.rtf"));
+    saveBytes(r.finish(), dir, DataFiles::RulesDocument);
 }
 
 }  // namespace gen

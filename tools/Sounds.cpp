@@ -159,15 +159,15 @@ Signal bangs() {
 }  // namespace
 
 void writeSounds(const QString& dir) {
-    saveBytes(wav(pouring()), dir, QStringLiteral("PigmentraLaborFill.wav"));
-    saveBytes(wav(brightChord()), dir, QStringLiteral("PigmentraRezeptOK.wav"));
-    saveBytes(wav(lowBuzz()), dir, QStringLiteral("PigmentraRezeptNIO.wav"));
-    saveBytes(wav(okChime()), dir, QStringLiteral("PigmentraOK.wav"));
-    saveBytes(wav(nioDown()), dir, QStringLiteral("PigmentraNIO.wav"));
-    saveBytes(wav(notification()), dir, QStringLiteral("PigmentraNeueBasisfarben.wav"));
-    saveBytes(wav(alarm()), dir, QStringLiteral("PigmentraUeberlauf.wav"));
-    saveBytes(wav(doubleBeep()), dir, QStringLiteral("PigmentraMaxBasisfarben.wav"));
-    saveBytes(wav(bangs()), dir, QStringLiteral("PigmentraKundenmanager.wav"));
+    saveBytes(wav(pouring()), dir, DataFiles::LaborFillSound);
+    saveBytes(wav(brightChord()), dir, DataFiles::RezeptOKSound);
+    saveBytes(wav(lowBuzz()), dir, DataFiles::RezeptNIOSound);
+    saveBytes(wav(okChime()), dir, DataFiles::OKSound);
+    saveBytes(wav(nioDown()), dir, DataFiles::NIOSound);
+    saveBytes(wav(notification()), dir, DataFiles::NeueBasisfarbenSound);
+    saveBytes(wav(alarm()), dir, DataFiles::UeberlaufSound);
+    saveBytes(wav(doubleBeep()), dir, DataFiles::MaxBasisfarbenSound);
+    saveBytes(wav(bangs()), dir, DataFiles::KundenmanagerSound);
 }
 
 }  // namespace gen

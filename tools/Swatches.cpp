@@ -163,11 +163,11 @@ QImage drawProduktionSwatch() {
 }  // namespace
 
 void writeSwatches(const QString& dir) {
-    saveBmp(drawCar(), dir, QStringLiteral("PigmentraAuto.bmp"));
+    saveBmp(drawCar(), dir, DataFiles::Auto);
     for (int level = 0; level < 3; ++level)
-        saveBmp(drawLevel(level), dir, QStringLiteral("PigmentraLevel%1.bmp").arg(level + 1));
-    saveBmp(drawLaborSwatch(), dir, QStringLiteral("PigmentraLabor.bmp"));
-    saveBmp(drawProduktionSwatch(), dir, QStringLiteral("PigmentraProduktion.bmp"));
+        saveBmp(drawLevel(level), dir, DataFiles::LevelPicture(level));
+    saveBmp(drawLaborSwatch(), dir, DataFiles::Labor);
+    saveBmp(drawProduktionSwatch(), dir, DataFiles::Produktion);
 }
 
 }  // namespace gen

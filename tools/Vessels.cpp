@@ -225,12 +225,12 @@ QImage drawPfuetze() {
 }  // namespace
 
 void writeVessels(const QString& dir) {
-    saveBmp(drawTonne(), dir, QStringLiteral("PigmentraTonne.bmp"));
-    saveBmp(drawTopf(), dir, QStringLiteral("PigmentraTopf.bmp"));
-    saveBmp(drawTube(), dir, QStringLiteral("PigmentraTube.bmp"));
-    saveBmp(drawStrahl(), dir, QStringLiteral("PigmentraStrahl.bmp"));
-    saveBmp(drawFass(), dir, QStringLiteral("PigmentraFass.bmp"));
-    saveBmp(drawPfuetze(), dir, QStringLiteral("PigmentraPfuetze.bmp"));
+    saveBmp(drawTonne(), dir, DataFiles::Tonne);
+    saveBmp(drawTopf(), dir, DataFiles::Topf);
+    saveBmp(drawTube(), dir, DataFiles::Tube);
+    saveBmp(drawStrahl(), dir, DataFiles::Strahl);
+    saveBmp(drawFass(), dir, DataFiles::Fass);
+    saveBmp(drawPfuetze(), dir, DataFiles::Pfuetze);
 }
 
 }  // namespace gen

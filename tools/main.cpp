@@ -4,6 +4,7 @@
 #include "Assets.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
@@ -34,6 +35,13 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pigmentra_gen: %s\n", e.what());
         return 1;
+    }
+    // Every file of the game's table (platform/DataFiles.h) must have been drawn.
+    for (const DataFiles::Entry& file : DataFiles::Table) {
+        if (!QFileInfo(QDir(dir).filePath(QString::fromLatin1(file.Name))).isFile()) {
+            std::fprintf(stderr, "pigmentra_gen: %s is in the table of data files but was not drawn\n", file.Name);
+            return 1;
+        }
     }
     return 0;
 }
