@@ -65,42 +65,53 @@ int utf8Sequence(const unsigned char* p, size_t n, char32_t* codePoint) {
 }  // namespace
 
 namespace {
+bool IsFolder(const QByteArray& path) {
+    struct stat st {};
+    return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // The player's home as bytes, when it is a folder other than the root.
 QByteArray UsableHome() {
     QByteArray home = qgetenv("HOME");
     while (home.size() > 1 && home.endsWith('/'))
         home.chop(1);
-    struct stat st {};
-    if (!home.startsWith('/') || home == "/" || ::stat(home.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+    if (!home.startsWith('/') || home == "/" || !IsFolder(home))
         return {};
     return home;
 }
 
-// The game's data folder below the home, as bytes, or empty.
-QByteArray DataFolder() {
+// The game's data folder, as bytes, or empty: below the home, or below
+// XDG_DATA_HOME where that names an existing folder. *base is the folder
+// it lies in that must exist already.
+QByteArray DataFolder(QByteArray* base) {
     const QByteArray home = UsableHome();
     if (home.isEmpty())
         return {};
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString shownHome = QFile::decodeName(home);
-    // The home's own bytes stand in for its (possibly not UTF-8) name.
-    if (!location.startsWith(shownHome + QLatin1Char('/')))
-        return {};
-    return home + QFile::encodeName(location.mid(shownHome.size()));
+    QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    while (dataHome.size() > 1 && dataHome.endsWith('/'))
+        dataHome.chop(1);
+    for (const QByteArray& folder : {home, dataHome}) {
+        // The folder's own bytes stand in for its (possibly not UTF-8) name.
+        const QString shown = QFile::decodeName(folder);
+        if (folder.startsWith('/') && folder != "/" && location.startsWith(shown + QLatin1Char('/')) &&
+            IsFolder(folder)) {
+            *base = folder;
+            return folder + QFile::encodeName(location.mid(shown.size()));
+        }
+    }
+    return {};
 }
 
-// Makes the folders of a path that are missing below the home.
-bool MakeFolders(const QByteArray& folder) {
-    const QByteArray home = UsableHome();
-    for (qsizetype slash = home.size() + 1; slash <= folder.size(); ++slash) {
+// Makes the folders of `folder` that are missing below `base`.
+bool MakeFolders(const QByteArray& folder, const QByteArray& base) {
+    for (qsizetype slash = base.size() + 1; slash <= folder.size(); ++slash) {
         if (slash < folder.size() && folder[slash] != '/')
             continue;
-        const QByteArray part = folder.left(slash);
-        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST)
+        if (::mkdir(folder.left(slash).constData(), 0700) != 0 && errno != EEXIST)
             return false;
     }
-    struct stat st {};
-    return ::stat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    return IsFolder(folder);
 }
 
 void Complain(const QByteArray& path, const char* reason) {
@@ -157,8 +168,9 @@ QByteArray PathBytes(const QString& fileName, bool createFolder) {
     if (folder.isEmpty()) {
         // No TEMP: the game's own data folder rather than the filesystem
         // root, where a player cannot write.
-        folder = DataFolder();
-        if (folder.isEmpty() || (createFolder && !MakeFolders(folder)))
+        QByteArray base;
+        folder = DataFolder(&base);
+        if (folder.isEmpty() || (createFolder && !MakeFolders(folder, base)))
             return {};
     }
     return folder + '/' + QFile::encodeName(fileName);

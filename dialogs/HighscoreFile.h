@@ -28,9 +28,9 @@ struct Entry {
 };
 
 // Full path of the highscore file: $TEMP + "/" + fileName. Without TEMP (or
-// with it empty) the game's own data folder in the player's home is used
-// instead; with no usable home either (unset, not a folder, or the
-// filesystem root) there is no path: the result is empty, and nothing is
+// with it empty) the game's own data folder (below the player's home, or
+// below XDG_DATA_HOME) is used instead; with no usable home either (unset,
+// not a folder, or the filesystem root) there is no path: the result is empty, and nothing is
 // created anywhere. This is the path as shown (HighscorePath).
 QString BuildPath(const QString& fileName);
 // The same path as the system's file-name bytes: TEMP and HOME are taken

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <sys/mman.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -39,18 +39,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 1; i < expected.size(); ++i)
         check(expected[i - 1].Points <= expected[i].Points);
 
-    // The same bytes as a file read in small pieces.
-    const int fd = memfd_create("highscore", MFD_CLOEXEC);
+    // The same bytes as a file read in small pieces. The reader takes only a
+    // plain file reached without a link, so not /proc/self/fd/N of a memfd:
+    // one scratch file, rewritten for every input.
+    static const QByteArray path = [] {
+        char name[] = "/tmp/fuzz_highscore.XXXXXX";
+        const int fd = ::mkstemp(name);
+        if (fd >= 0)
+            ::close(fd);
+        return QByteArray(name);
+    }();
+    const int fd = ::open(path.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         return 0;
-    if (::write(fd, bytes, length) == ssize_t(length)) {
-        const QString path = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    const bool written = ::write(fd, bytes, length) == ssize_t(length);
+    ::close(fd);
+    if (written) {
         const Highscore::ReadResult result = Highscore::ReadLowest(path, pieceRead);
         check(!result.Failed);
         check(result.Entries.size() == expected.size());
         for (size_t i = 0; i < expected.size(); ++i)
             check(result.Entries[i].Points == expected[i].Points && result.Entries[i].Name == expected[i].Name);
     }
-    ::close(fd);
     return 0;
 }
