@@ -46,7 +46,11 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QSet>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -278,8 +282,16 @@ void buildMenuSteps(Tour& tour) {
     });
     tour.Add([] { save(Vernicura, QStringLiteral("pigmentra-menu.png")); });
 
-    // The rules box, opened and closed by "Szabály".
-    tour.Add([] { click(Vernicura->Anleitung, "rules button"); });
+    // The rules box, opened and closed by "Szabály"; shown at its first
+    // bullet list, where the hanging indents are.
+    tour.Add([] {
+        click(Vernicura->Anleitung, "rules button");
+        QTextEdit* rules = Vernicura->InhaltAnleitung;
+        const QTextCursor bullet = rules->document()->find(QString(QChar(0x2022)));
+        if (!bullet.isNull()) {
+            rules->verticalScrollBar()->setValue(int(rules->cursorRect(bullet).top()) - 48);
+        }
+    });
     tour.Add([] { save(Vernicura, QStringLiteral("pigmentra-menu-rules.png")); });
     tour.Add([] { click(Vernicura->Anleitung, "rules button"); });
 
@@ -413,8 +425,14 @@ void buildProductionSteps(Tour& tour) {
     });
     tour.Add([] { save(Spielschirm2, QStringLiteral("pigmentra-production.png")); });
 
-    // Delivered as it is: the batch is far off, the verdict rejects it.
-    tour.Add([] { Spielschirm2->BatchAusliefern->click(); });
+    // Delivered as it is, to a quality control strict for this one delivery:
+    // the verdict rejects it.
+    tour.Add([] {
+        const float tolerance = Konfiguration->ChargenToleranz;
+        Konfiguration->ChargenToleranz = -1.0f;
+        Spielschirm2->BatchAusliefern->click();
+        Konfiguration->ChargenToleranz = tolerance;
+    });
     tour.Add([] {
         if (Autoproduktion->Accepted)
             fail(QStringLiteral("the first batch was accepted"));

@@ -598,15 +598,17 @@ private:
         f.setLeftMargin(twipsToPixels(p.left));
         f.setRightMargin(twipsToPixels(p.right));
         f.setTextIndent(twipsToPixels(p.first));
-        // Tab stops count from the left indent in the layout. A hanging first
-        // line (a bullet, then a tab) tabs to the left indent itself when no
-        // stop lies before it, so its text lines up with the lines below.
+        // The layout counts tab stops from where the first line starts (the
+        // left indent plus the first-line indent). A hanging first line (a
+        // bullet, then a tab) tabs to the left indent itself when no stop
+        // lies before it, so its text lines up with the lines below.
+        const int lineStart = p.left + std::min(p.first, 0);
         QList<QTextOption::Tab> tabs;
-        for (int stop : p.tabs)
-            if (stop > p.left)
-                tabs.append(QTextOption::Tab(twipsToPixels(stop - p.left), QTextOption::LeftTab));
         if (p.first < 0)
-            tabs.prepend(QTextOption::Tab(0, QTextOption::LeftTab));
+            tabs.append(QTextOption::Tab(twipsToPixels(-p.first), QTextOption::LeftTab));
+        for (int stop : p.tabs)
+            if (stop - lineStart > (p.first < 0 ? -p.first : 0))
+                tabs.append(QTextOption::Tab(twipsToPixels(stop - lineStart), QTextOption::LeftTab));
         if (!tabs.isEmpty())
             f.setTabPositions(tabs);
         f.setTopMargin(twipsToPixels(std::max(p.before, 0)));
