@@ -59,7 +59,6 @@ TAutoproduktion::TAutoproduktion()
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Autoproduktion.MediaPlayer"));
     ContinueArtworkToEdges(this);
-    ContinueArtworkToEdges(this);
     Centre();
 }
 

@@ -48,7 +48,6 @@ TFarbenpruefung::TFarbenpruefung()
 
     SavedColour = palette().color(QPalette::Window);
     ContinueArtworkToEdges(this);
-    ContinueArtworkToEdges(this);
     Centre();
 }
 

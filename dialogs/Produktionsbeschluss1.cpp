@@ -33,7 +33,6 @@ TProduktionsbeschluss::TProduktionsbeschluss()
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Produktionsbeschluss.MediaPlayer"));
     ContinueArtworkToEdges(this);
-    ContinueArtworkToEdges(this);
     Centre();
 }
 

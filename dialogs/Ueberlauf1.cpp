@@ -44,7 +44,6 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Ueberlauf.MediaPlayer"));
     ContinueArtworkToEdges(this);
-    ContinueArtworkToEdges(this);
     Centre();
 }
 

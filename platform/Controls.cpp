@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStaticText>
 #include <QStyleOptionSlider>
@@ -350,4 +351,43 @@ void TStringGrid::SetRow(int row) {
         updateGeometries();
         scrollTo(model_->index(row, 0));
     }
+}
+
+TColourBox* MakeGroupBox(QWidget* parent, const QString& name, int x, int y, int w, int h) {
+    return new TColourBox(parent, name, x, y, w, h);
+}
+
+TColourBox* MakeTitleBox(QWidget* parent, const QString& boxName, const QString& stripName, const QString& text,
+                         int x, int y, int w, int h, bool framed, QPoint strip) {
+    auto* box = new TColourBox(parent, boxName, x, y, w, h, framed);
+    MakeTitleStrip(box, stripName, text, strip.x(), strip.y(), w - 2 * strip.x());
+    return box;
+}
+
+TPicture* MakeArtwork(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h) {
+    auto* picture = new TPicture(parent, name, x, y, w, h);
+    picture->LoadFromFile(file);
+    return picture;
+}
+
+TPicture* MakeDecoration(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h) {
+    auto* picture = new TPicture(parent, name, x, y, w, h);
+    picture->LoadDecoration(file);
+    return picture;
+}
+
+TClickArea::TClickArea(QWidget* parent, const QString& name, int x, int y, int w, int h) : QLabel(parent) {
+    setObjectName(name);
+    setGeometry(x, y, w, h);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+}
+
+void TClickArea::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+
+void TClickArea::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && OnClick)
+        Guard(OnClick);
 }

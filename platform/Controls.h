@@ -133,3 +133,30 @@ private:
     int col_ = 0;
     int row_ = 0;
 };
+
+// Layout helpers of the screens.
+class TPicture;
+TColourBox* MakeGroupBox(QWidget* parent, const QString& name, int x, int y, int w, int h);
+// A box carrying a title strip: the strip at `strip` inside the box, as wide
+// as the box less twice its left offset (the screens' boxes: unframed, the
+// strip at the top-left corner; the main menu's: framed, at (2, 7)).
+TColourBox* MakeTitleBox(QWidget* parent, const QString& boxName, const QString& stripName, const QString& text,
+                         int x, int y, int w, int h, bool framed = false, QPoint strip = QPoint(0, 0));
+// A picture with artwork the game needs: a missing file stops the caller.
+TPicture* MakeArtwork(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h);
+// A picture with decorative artwork: drawn when the file is there.
+TPicture* MakeDecoration(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h);
+
+// An invisible area that reacts to a click.
+class TClickArea : public QLabel {
+public:
+    TClickArea(QWidget* parent, const QString& name, int x, int y, int w, int h);
+    std::function<void()> OnClick;  // run through the guard
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};

@@ -31,7 +31,6 @@ TSpielschirm::TSpielschirm()
             AutoScrollBar1Change();
     };
     ContinueArtworkToEdges(this);
-    ContinueArtworkToEdges(this);
     Centre();
 }
 

@@ -35,7 +35,6 @@ TSpielschirm2::TSpielschirm2()
     Spielschirm2 = this;
     buildLayout();
     ContinueArtworkToEdges(this);
-    ContinueArtworkToEdges(this);
     Centre();
 }
 
@@ -235,10 +234,14 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     const QColor batch = ToQColor(blech->Colour);
     if (AuswahlEimer->Pixel(10, 120) == AuswahlEimer->Pixel(1, 28))
         AuswahlEimer->FloodFill(10, 120, batch);
-    if (row > 0)
-        return false;
+    return row <= 0;
+}
 
-    // Overflow: the spill shows in the batch colour, half the batch goes.
+void TSpielschirm2::Ueberlaufen() {
+    TChargenblech* blech = Spiel->Blech.get();
+    TRezeptur* rezept = blech->Rezeptur.get();
+    const QColor batch = ToQColor(blech->Colour);
+    // The spill shows in the batch colour, half the batch goes.
     Dosierung->SetColour(batch);
     Dosierung->repaint();
     Clock().Sleep(2000);
@@ -264,7 +267,6 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     Mischregal->DeselectAll();
     hideDosing();
     TonneZeichnen(true);
-    return true;
 }
 
 // While the overflow notice waits for its Ok, or once quality control has
@@ -303,8 +305,10 @@ void TSpielschirm2::AutoScrollBarChange() {
         Clock().Sleep(pause);
     AuswahlStrahl->hide();
 
-    if (TonneZeichnen(false))
+    if (TonneZeichnen(false)) {
+        Ueberlaufen();
         return;  // the overflow notice's Ok shows the new total
+    }
     AutoScrollBar->SetMax(ProductionTrackBarMax(farbe->Amount));
     AutoScrollBar->SetMin(int(farbe->Amount));
     AutoScrollBar->SetPosition(int(farbe->Amount));

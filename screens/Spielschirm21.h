@@ -27,9 +27,13 @@ public:
 
     // Turns the test panel's laboratory recipe into the batch.
     void ChargeAnsetzen();
-    // Draws the vessel's fill level; handles an overflow. Returns true when
-    // the vessel overflowed.
+    // Draws the vessel's fill level (afresh with the empty picture when
+    // firstDrawing). Returns true when the batch reaches the vessel's top.
     bool TonneZeichnen(bool firstDrawing);
+    // The overflow: a pause with the spill in the batch colour, the notice
+    // (not waited for), half of every dosed amount discarded, the selection
+    // cleared and the vessel drawn again.
+    void Ueberlaufen();
     // The dosing step.
     void AutoScrollBarChange();
     void AutoScrollBarKeyPress(int key);

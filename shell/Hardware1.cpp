@@ -35,6 +35,13 @@ void THardware::ShowCaption() {
         Vernicura->Ton->setText(TonAn ? QStringLiteral("Ton aus") : QStringLiteral("Ton ein"));
 }
 
+bool SoundOn() {
+    if (!Hardware)
+        return false;
+    Hardware->CheckOutputs();
+    return Hardware->TonAn;
+}
+
 void PlaySound(TMediaPlayer* player, const QString& fileName) {
     if (!SoundOn())
         return;

@@ -26,6 +26,9 @@ private:
     bool outputsChecked_ = false;
 };
 
+// True when sounds are to be played: the one place the sound switch is asked.
+bool SoundOn();
+
 // The one way the game plays and stops its sounds: both only while sound is
 // on. Play gives the player the file, opens it and starts it.
 void PlaySound(TMediaPlayer* player, const QString& fileName);

@@ -1,7 +1,6 @@
 #include "shell/Konfiguration1.h"
 
 #include "platform/Clock.h"
-#include "shell/Hardware1.h"
 
 const TLevelParameter LevelTable[3] = {
     {30.0f, 12.5f, 0},
@@ -52,9 +51,3 @@ uint32_t ClockSeed() {
 
 uint64_t RandomState() { return state; }
 
-bool SoundOn() {
-    if (!Hardware)
-        return false;
-    Hardware->CheckOutputs();
-    return Hardware->TonAn;
-}

@@ -62,5 +62,3 @@ uint32_t ClockSeed();
 // The generator's raw state, for tests.
 uint64_t RandomState();
 
-// True when sounds are to be played: the one place the sound switch is asked.
-bool SoundOn();

@@ -34,9 +34,7 @@ TVernicura* Vernicura = nullptr;
 namespace {
 // A small group box whose caption is a title strip at (2, 7).
 TColourBox* TitleBox(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h) {
-    auto* box = new TColourBox(parent, name, x, y, w, h);
-    MakeTitleStrip(box, name + QStringLiteral("Titel"), caption, 2, 7, w - 4);
-    return box;
+    return MakeTitleBox(parent, name, name + QStringLiteral("Titel"), caption, x, y, w, h, true, QPoint(2, 7));
 }
 
 const QString NoSelectionMessage = QStringLiteral("Eine Autofarbe und ein Schwierigkeitslevel müssen ausgewählt werden");
@@ -45,7 +43,6 @@ const QString NoSelectionMessage = QStringLiteral("Eine Autofarbe und ein Schwie
 TVernicura::TVernicura() : TForm(QStringLiteral("Vernicura"), QStringLiteral("Vernicura Demonstration"), 808, 601) {
     Vernicura = this;
     BuildLayout();
-    ContinueArtworkToEdges(this);
     ContinueArtworkToEdges(this);
     Centre();
     // A half-built form is never destroyed through its destructor: whatever

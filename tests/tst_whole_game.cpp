@@ -98,10 +98,11 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
             // Production: the main component back to its full amount by keys
             // (700), then deliver (2000).
             ScreenGame::SelectSwatch(choice.main);
-            while (Spielschirm2->AutoScrollBar->Position() + 50 <= choice.fullAmount)
+            for (int key = 0; key < 200 && Spielschirm2->AutoScrollBar->Position() + 50 <= choice.fullAmount; ++key)
                 Player::Key(Qt::Key_PageUp);
-            while (Spielschirm2->AutoScrollBar->Position() < choice.fullAmount)
+            for (int key = 0; key < 50 && Spielschirm2->AutoScrollBar->Position() < choice.fullAmount; ++key)
                 Player::Key(Qt::Key_Up);
+            QCOMPARE(Spielschirm2->AutoScrollBar->Position(), choice.fullAmount);
             Player::Key(Qt::Key_Return);
             road << QString::number(ScreenGame::Farbe(choice.main)->Amount, 'f', 2);
             ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));

@@ -1,0 +1,27 @@
+# Fails when a source file includes a header of a layer above its own.
+# Run by the build (target pigmentra_layers) whenever a source changes:
+#   cmake -DLAYER=<name> -DALLOWED=<prefix,...> -DFILES=<file,...> -DSTAMP=<file> -P CheckLayers.cmake
+# A prefix is the start of an include path ("platform/", "shell/Konfiguration1.h").
+string(REPLACE "," ";" ALLOWED "${ALLOWED}")
+string(REPLACE "," ";" FILES "${FILES}")
+set(failed FALSE)
+foreach(file IN LISTS FILES)
+  file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" included "${line}")
+    set(allowed FALSE)
+    foreach(prefix IN LISTS ALLOWED)
+      string(FIND "${included}" "${prefix}" at)
+      if(at EQUAL 0)
+        set(allowed TRUE)
+      endif()
+    endforeach()
+    if(NOT allowed)
+      message(SEND_ERROR "${file}: the ${LAYER} layer may not include \"${included}\" (it may use: ${ALLOWED})")
+      set(failed TRUE)
+    endif()
+  endforeach()
+endforeach()
+if(NOT failed)
+  file(TOUCH "${STAMP}")
+endif()
