@@ -329,42 +329,40 @@ bool isPickerKey(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
            key == Qt::Key_Space;
 }
+
+// One key in a picker of `columns` items a row. Returns the item pressed,
+// or null when the key changes nothing (an edge, or the item is marked).
+template <class Item>
+Item* pickerKey(const std::vector<Item*>& items, int& cursor, int key, int columns) {
+    int index = currentItem(items, cursor);
+    if (key != Qt::Key_Space) {
+        index = neighbour(index, key, columns, int(items.size()));
+        if (index < 0 || items[size_t(index)]->Gewaehlt)
+            return nullptr;
+    }
+    cursor = index;
+    items[size_t(index)]->BildMouseDown();  // as a press on the item
+    return items[size_t(index)];
+}
 }  // namespace
 
 bool TVernicura::CarPickerKey(int key) {
     if (!isPickerKey(key) || AutoFarbenListe.empty())
         return false;
-    const int count = int(AutoFarbenListe.size());
-    int index = currentItem(AutoFarbenListe, carCursor_);
-    if (key != Qt::Key_Space) {
-        const int next = neighbour(index, key, 3, count);
-        if (next < 0)
-            return true;  // at the edge: the mark stays
-        index = next;
-        if (AutoFarbenListe[index]->Gewaehlt)
-            return true;
-    }
-    carCursor_ = index;
-    AutoFarbenListe[index]->BildMouseDown();  // as a press on the item
-    AutofarbenAuswahl->ensureWidgetVisible(AutoFarbenListe[index]->Bild, 0, 0);
+    if (TAutoFarben* item = pickerKey(AutoFarbenListe, carCursor_, key, 3))
+        AutofarbenAuswahl->ensureWidgetVisible(item->Bild, 0, 0);
     return true;
 }
 
 bool TVernicura::LevelPickerKey(int key) {
     if (!isPickerKey(key) || AutoTypenListe.empty())
         return false;
-    const int count = int(AutoTypenListe.size());
-    int index = currentItem(AutoTypenListe, levelCursor_);
-    if (key != Qt::Key_Space) {
-        // The levels stand in one row: up and down step like left and right.
-        const int step = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
-        const int next = index + step;
-        if (next < 0 || next >= count || AutoTypenListe[next]->Gewaehlt)
-            return true;
-        index = next;
-    }
-    levelCursor_ = index;
-    AutoTypenListe[index]->BildMouseDown();
+    // The levels stand in one row: up and down step like left and right.
+    if (key == Qt::Key_Up)
+        key = Qt::Key_Left;
+    else if (key == Qt::Key_Down)
+        key = Qt::Key_Right;
+    pickerKey(AutoTypenListe, levelCursor_, key, int(AutoTypenListe.size()));
     return true;
 }
 

@@ -133,19 +133,22 @@ void activateOnPress(QWidget* top) {
 }
 }  // namespace
 
-void Click(QWidget* widget, QPoint at) {
+namespace {
+template <class Press>
+void press(QWidget* widget, QPoint at, Press how) {
     QVERIFY2(widget && widget->isVisible(), "the player cannot click what is not on screen");
     QWindow* window = windowAt(widget, at);
     QVERIFY2(window, "the widget's window has no window handle");
     activateOnPress(widget->window());
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    how(window, at);
+}
+}  // namespace
+
+void Click(QWidget* widget, QPoint at) {
+    press(widget, at, [](QWindow* w, QPoint p) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, p); });
 }
 
 void DoubleClick(QWidget* widget, QPoint at) {
-    QVERIFY2(widget && widget->isVisible(), "the player cannot click what is not on screen");
-    QWindow* window = windowAt(widget, at);
-    QVERIFY2(window, "the widget's window has no window handle");
-    activateOnPress(widget->window());
-    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    press(widget, at, [](QWindow* w, QPoint p) { QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p); });
 }
 }  // namespace Player
