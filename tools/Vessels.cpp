@@ -195,8 +195,9 @@ QImage drawFass() {
 
 // Spilled puddle, 685 x 226: white inside a thin black closed outline. The
 // overflow notice shows it scaled to 569 x 185 under its texts: the spill
-// runs along the bottom and up the right side and leaves the upper left,
-// where the notice's text stands (up to x 352 and y 103 here), dry.
+// runs along the bottom and up toward the drum and leaves the upper left,
+// where the notice's text stands (up to x 352 and y 103 here), dry; it ends
+// left of the drum (from x 643 here), which would cut it with its corner.
 QImage drawPfuetze() {
     QImage image = canvas(685, 226, Qt::white);
     QPainter p(&image);
@@ -214,7 +215,7 @@ QImage drawPfuetze() {
         return path;
     };
     const QPainterPath puddle =
-        blob(QPointF(522, 122), 142, 86, 0.5).united(blob(QPointF(318, 176), 262, 36, 2.1)).simplified();
+        blob(QPointF(500, 122), 120, 86, 0.5).united(blob(QPointF(318, 176), 262, 40, 2.1)).simplified();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(Qt::white);
