@@ -21,15 +21,17 @@ TAutoproduktion::TAutoproduktion()
     : TForm(QStringLiteral("Autoproduktion"), QStringLiteral("Autoproduktion"), 808, 601) {
     Autoproduktion = this;
 
-    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 0, 801, 345);
-    Image2->LoadDecoration(DataFiles::BannerProduktion);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerProduktion, {0, 0, 801, 345},
+                                               {0, 553, 798, 45}, {-1, 300, 816, 255}, QStringLiteral("Image2"),
+                                               QStringLiteral("Image3"));
+    Image2 = frame.Banner;
+    Image3 = frame.Strip;
+    Panel1 = frame.Panel;
     // The car painting lies on the form behind the panel, which hides its
     // lower part; the panel holds a second copy whose lower part continues it.
     Image1 = new TTransparentPicture(this, QStringLiteral("Image1"), 351, 117, 534, 407);
     Image1->LoadDecoration(CarPainting);
-    Image3 = new TPicture(this, QStringLiteral("Image3"), 0, 553, 798, 45);
-    Image3->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -1, 300, 816, 255, false);
+    Image1->stackUnder(Image3);
     Image4 = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 351, -184, 479, 407);
     Image4->LoadDecoration(CarPainting);
 
@@ -53,9 +55,7 @@ TAutoproduktion::TAutoproduktion()
     seal->hide();
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 25, 214, 155, 22, 19);
     GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 187, 214, 107, 22, 19);
-    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), 728, 200);
-    SetDefaultButton(Ok);
-    ConnectClicked(Ok, [this] { OkClick(); });
+    Ok = MakeConfirmButton(this, Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), {728, 200}, [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Autoproduktion.MediaPlayer"));
     ContinueArtworkToEdges(this);

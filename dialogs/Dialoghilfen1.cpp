@@ -1,5 +1,9 @@
 #include "dialogs/Dialoghilfen1.h"
 
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Toolkit.h"
+
 #include <QLabel>
 #include <QPainter>
 
@@ -28,4 +32,25 @@ void TTransparentPicture::paintEvent(QPaintEvent*) {
         p.drawImage(rect(), masked_);
     else
         p.drawImage(0, 0, masked_);
+}
+
+TNoticeFrame MakeNoticeFrame(TForm* form, const QString& bannerFile, QRect banner, QRect strip, QRect panel,
+                             const QString& bannerName, const QString& stripName) {
+    TNoticeFrame frame;
+    frame.Banner = MakeDecoration(form, bannerName, bannerFile, banner.x(), banner.y(), banner.width(),
+                                  banner.height());
+    frame.Strip = MakeDecoration(form, stripName, DataFiles::BottomBar, strip.x(), strip.y(), strip.width(),
+                                 strip.height());
+    frame.Panel = new TColourBox(form, QStringLiteral("Panel1"), panel.x(), panel.y(), panel.width(), panel.height(),
+                                 false);
+    return frame;
+}
+
+QPushButton* MakeConfirmButton(TForm* form, QWidget* panel, const QString& name, const QString& caption, QPoint at,
+                               std::function<void()> handler, bool isDefault) {
+    QPushButton* button = MakeButton(panel, name, caption, at.x(), at.y());
+    if (isDefault)
+        form->SetDefaultButton(button);
+    ConnectClicked(button, std::move(handler));
+    return button;
 }

@@ -5,7 +5,13 @@
 // background colour.
 #include "platform/Picture.h"
 
+#include <QRect>
+#include <functional>
+
 class QLabel;
+class QPushButton;
+class TColourBox;
+class TForm;
 
 // Sets a label's text and widens it to the right when the text needs more
 // than the label's laid-out width; it never shrinks below that width.
@@ -30,3 +36,20 @@ private:
     QImage masked_;
     qint64 maskedKey_ = -1;
 };
+
+// What every notice is built on, placed where its layout puts them: the
+// banner artwork at the top, the bottom strip, and the panel that holds the
+// notice's content (borderless, in the button colour).
+struct TNoticeFrame {
+    TPicture* Banner = nullptr;
+    TPicture* Strip = nullptr;
+    TColourBox* Panel = nullptr;
+};
+TNoticeFrame MakeNoticeFrame(TForm* form, const QString& bannerFile, QRect banner, QRect strip, QRect panel,
+                             const QString& bannerName = QStringLiteral("Image1"),
+                             const QString& stripName = QStringLiteral("Image2"));
+
+// The notice's confirm button in its panel: 75 × 25 at `at`, running
+// `handler` through the guard; the form's default button unless told.
+QPushButton* MakeConfirmButton(TForm* form, QWidget* panel, const QString& name, const QString& caption, QPoint at,
+                               std::function<void()> handler, bool isDefault = true);

@@ -15,11 +15,11 @@ TFarbenpruefung::TFarbenpruefung()
     : TForm(QStringLiteral("Farbenpruefung"), QStringLiteral("Farbenüberprüfung"), 808, 601) {
     Farbenpruefung = this;
 
-    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(DataFiles::Banner);
-    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 48);
-    Image2->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 816, 300}, {0, 553, 816, 48},
+                                               {0, 300, 816, 255});
+    Image1 = frame.Banner;
+    Image2 = frame.Strip;
+    Panel1 = frame.Panel;
 
     // The surround starts in the panel's own grey.
     GroupBox1 = new TColourBox(Panel1, QStringLiteral("GroupBox1"), 38, 4, 517, 227);
@@ -38,13 +38,12 @@ TFarbenpruefung::TFarbenpruefung()
     Zwischenraum->setFont(NarrowFont(13));
     Umfeld = MakeButton(Panel1, QStringLiteral("Umfeld"), QStringLiteral("Umfeld"), 719, 160);
     Button2 = MakeButton(Panel1, QStringLiteral("Button2"), QStringLiteral("Wechseln"), 628, 200);
-    Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Játék"), 720, 200);
-    SetDefaultButton(Button1);
+    Button1 = MakeConfirmButton(this, Panel1, QStringLiteral("Button1"), QStringLiteral("Játék"), {720, 200},
+                                [this] { Button1Click(); });
 
     ConnectClicked(Zwischenraum, [this] { ZwischenraumClick(); });
     ConnectClicked(Umfeld, [this] { UmfeldClick(); });
     ConnectClicked(Button2, [this] { Button2Click(); });
-    ConnectClicked(Button1, [this] { Button1Click(); });
 
     SavedColour = palette().color(QPalette::Window);
     ContinueArtworkToEdges(this);

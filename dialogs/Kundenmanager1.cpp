@@ -11,11 +11,11 @@ TKundenmanager* Kundenmanager = nullptr;
 TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStringLiteral("Kundenmanager"), 813, 601) {
     Kundenmanager = this;
 
-    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(DataFiles::Banner);
-    Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    Image2->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 795, 298}, {-8, 553, 816, 45},
+                                               {0, 300, 812, 255});
+    Image1 = frame.Banner;
+    Image2 = frame.Strip;
+    Panel1 = frame.Panel;
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Manager:"), 40, 16, 196, 29, 24, true);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Muszály sietni egy kicsit!"), 40, 49, 320, 32,
                        27, true);
@@ -28,9 +28,8 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The clip is shown here, scaled to the whole panel.
     Display = new TColourBox(Panel1, QStringLiteral("Display"), 392, 9, 215, 234, false);
-    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), 720, 200);
-    SetDefaultButton(Ok);
-    ConnectClicked(Ok, [this] { OkClick(); });
+    Ok = MakeConfirmButton(this, Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), {720, 200},
+                           [this] { OkClick(); });
 
     KundenmanagerFigur = CreateMediaPlayer(QStringLiteral("Kundenmanager.KundenmanagerFigur"));
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Kundenmanager.MediaPlayer"));

@@ -13,11 +13,11 @@ TMaxBasisfarben::TMaxBasisfarben()
     MaxBasisfarben = this;
     SetOuterSize(QSize(820, 632));
 
-    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(DataFiles::Banner);
-    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 556, 810, 45);
-    Image2->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 795, 298}, {0, 556, 810, 45},
+                                               {0, 300, 812, 255});
+    Image1 = frame.Banner;
+    Image2 = frame.Strip;
+    Panel1 = frame.Panel;
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16, 384,
                        29, 24, true);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Maximale Anzahl Basisfarben"), 40, 49, 386, 32,
@@ -28,9 +28,8 @@ TMaxBasisfarben::TMaxBasisfarben()
                        42, 106, 368, 88, 19);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), 720, 200);
-    SetDefaultButton(Ok);
-    ConnectClicked(Ok, [this] { OkClick(); });
+    Ok = MakeConfirmButton(this, Panel1, QStringLiteral("Ok"), QStringLiteral("Játék"), {720, 200},
+                           [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("MaxBasisfarben.MediaPlayer"));
     ContinueArtworkToEdges(this);

@@ -12,16 +12,14 @@ TNeueBasisfarben::TNeueBasisfarben()
     : TForm(QStringLiteral("NeueBasisfarben"), QStringLiteral("NeueBasisfarben"), 808, 601) {
     NeueBasisfarben = this;
 
-    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 816, 300);
-    Image1->LoadDecoration(DataFiles::Banner);
-    Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 48);
-    Image2->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), -8, 300, 816, 255, false);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 816, 300}, {-8, 553, 816, 48},
+                                               {-8, 300, 816, 255});
+    Image1 = frame.Banner;
+    Image2 = frame.Strip;
+    Panel1 = frame.Panel;
     Image3 = new TPicture(Panel1, QStringLiteral("Image3"), 1, 1, 814, 253);
     Image3->LoadDecoration(DataFiles::NeueBasisfarbenPicture);
-    Ok = MakeButton(Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), 720, 200);
-    SetDefaultButton(Ok);
-    ConnectClicked(Ok, [this] { OkClick(); });
+    Ok = MakeConfirmButton(this, Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), {720, 200}, [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("NeueBasisfarben.MediaPlayer"));
     ContinueArtworkToEdges(this);

@@ -16,20 +16,19 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     : TForm(QStringLiteral("Produktionsbeschluss"), QStringLiteral("Produktionsbeschluss"), 808, 601) {
     Produktionsbeschluss = this;
 
-    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(DataFiles::BannerLabor);
-    Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 45);
-    Image2->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 816, 255, false);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerLabor, {0, 0, 795, 298}, {0, 553, 816, 45},
+                                               {0, 300, 816, 255});
+    Image1 = frame.Banner;
+    Image2 = frame.Strip;
+    Panel1 = frame.Panel;
 
     // The accepted picture stands in the dialog until the first decision.
     Bildionio = new TPicture(Panel1, QStringLiteral("Bildionio"), 0, 0, 816, 255);
     Bildionio->LoadDecoration(DataFiles::Rezeptok);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 33, 214, 155, 22, 19);
     GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 195, 214, 107, 22, 19);
-    Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), 720, 200);
-    SetDefaultButton(Button1);
-    ConnectClicked(Button1, [this] { Button1Click(); });
+    Button1 = MakeConfirmButton(this, Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), {720, 200},
+                                [this] { Button1Click(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Produktionsbeschluss.MediaPlayer"));
     ContinueArtworkToEdges(this);

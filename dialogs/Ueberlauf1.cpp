@@ -13,11 +13,11 @@ TUeberlauf* Ueberlauf = nullptr;
 TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ueberlauf"), 808, 601) {
     Ueberlauf = this;
 
-    Image1 = new TPicture(this, QStringLiteral("Image1"), 0, 0, 795, 298);
-    Image1->LoadDecoration(DataFiles::BannerProduktion);
-    Image2 = new TPicture(this, QStringLiteral("Image2"), -8, 553, 816, 45);
-    Image2->LoadDecoration(DataFiles::BottomBar);
-    Panel1 = new TColourBox(this, QStringLiteral("Panel1"), 0, 300, 812, 255, false);
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerProduktion, {0, 0, 795, 298},
+                                               {-8, 553, 816, 45}, {0, 300, 812, 255});
+    Image1 = frame.Banner;
+    Image2 = frame.Strip;
+    Panel1 = frame.Panel;
     // The puddle's white surroundings let the panel show through; the
     // picture is scaled into its place.
     auto* puddle = new TTransparentPicture(Panel1, QStringLiteral("Image4"), 138, 67, 569, 185);
@@ -39,8 +39,8 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Not the default button: Enter does not confirm this notice.
-    Button1 = MakeButton(Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), 720, 200);
-    ConnectClicked(Button1, [this] { Button1Click(); });
+    Button1 = MakeConfirmButton(this, Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), {720, 200},
+                                [this] { Button1Click(); }, false);
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Ueberlauf.MediaPlayer"));
     ContinueArtworkToEdges(this);
