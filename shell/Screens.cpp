@@ -8,6 +8,8 @@
 #include "dialogs/Neuebasisfarben1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "dialogs/Ueberlauf1.h"
+#include "platform/DataFiles.h"
+#include "platform/Picture.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
@@ -17,6 +19,10 @@
 
 #include <QApplication>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <utility>
 
 namespace {
 // Each constructor sets its global first; a constructor that fails leaves a
@@ -31,32 +37,8 @@ void create(T*& global) {
     }
 }
 
-// For the start-up measurement (bench/startup.py): ends the program once the
-// start screen has been painted.
-class QuitWhenPainted : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool done_ = false;
-};
-
-template <class T>
-void destroy(T*& global) {
-    delete global;
-    global = nullptr;
-}
-}  // namespace
-
-void CreateScreens() {
-    create(VernicuraStart);
+// The screens after the start screen, in their order.
+void CreateScreensAfterStart() {
     create(Vernicura);
     create(Spielschirm);
     create(Spielschirm2);
@@ -68,6 +50,116 @@ void CreateScreens() {
     create(MaxBasisfarben);
     create(Kundenmanager);
     create(HighScore);
+}
+
+// Runs an action (queued, once) after the first paint of the object it
+// watches, so that paint reaches the screen before the action starts.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QObject* watched, std::function<void()> action)
+        : QObject(watched), action_(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && action_) {
+            QTimer::singleShot(0, qApp, std::exchange(action_, nullptr));
+            watched->removeEventFilter(this);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+// Builds the screens after the start screen, once: right after the start
+// screen's first paint (queued, so that paint reaches the display first), or
+// at once when the player presses a key or a mouse button before that, so the
+// press finds the main menu there. A failure is shown and ends the program;
+// the screens built so far are destroyed when the event loop has ended.
+class ScreensAfterStart : public QObject {
+public:
+    explicit ScreensAfterStart(std::function<void()> then) : then_(std::move(then)) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Paint:
+            if (watched == VernicuraStart && !queued_) {
+                queued_ = true;
+                QTimer::singleShot(0, this, [this] { build(); });
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            return !build();  // after a failure the press goes nowhere
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // Returns false when a screen failed.
+    bool build() {
+        if (done_)
+            return true;
+        done_ = true;
+        qApp->removeEventFilter(this);
+        try {
+            Randomize(1);
+            CreateScreensAfterStart();
+        } catch (const ToolkitError& e) {
+            VernicuraStart->hide();
+            ReportToolkitError(e.Message());
+            QApplication::quit();
+            return false;
+        }
+        if (then_)
+            then_();
+        return true;
+    }
+
+    std::function<void()> then_;
+    bool queued_ = false;
+    bool done_ = false;
+};
+
+template <class T>
+void destroy(T*& global) {
+    delete global;
+    global = nullptr;
+}
+
+// Reads and decodes every picture the screens are built with and cannot do
+// without, so that one missing, unreadable or damaged ends the start before
+// any screen shows. Decoded pictures are kept by file: the screens built
+// afterwards get them without reading them again.
+void CheckStartUpPictures() {
+    TPicture probe(nullptr, QString(), 0, 0);
+    for (const DataFiles::Entry& file : DataFiles::Table)
+        if (file.FileKind == DataFiles::Kind::Picture && file.FileUse == DataFiles::Use::StartUp)
+            probe.LoadFromFile(QString::fromLatin1(file.Name));
+}
+
+void NameApplication() {
+    // The application's name is the error box's caption. No display name:
+    // Qt would append it to every window's caption.
+    QApplication::setApplicationName(QStringLiteral("Pigmentra"));
+    // Closing the start screen ends the program; hidden screens do not count.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// A start-up failure: no screen is left, the error is shown.
+void EndStart(const ToolkitError& e) {
+    DestroyScreens();
+    ReportToolkitError(e.Message());
+}
+}  // namespace
+
+void CreateScreens() {
+    create(VernicuraStart);
+    CreateScreensAfterStart();
 }
 
 void DestroyScreens() {
@@ -86,17 +178,12 @@ void DestroyScreens() {
 }
 
 bool StartProgram() {
-    // The application's name is the error box's caption. No display name:
-    // Qt would append it to every window's caption.
-    QApplication::setApplicationName(QStringLiteral("Pigmentra"));
-    // Closing the start screen ends the program; hidden screens do not count.
-    QApplication::setQuitOnLastWindowClosed(false);
+    NameApplication();
     Randomize(1);
     try {
         CreateScreens();
     } catch (const ToolkitError& e) {
-        DestroyScreens();
-        ReportToolkitError(e.Message());
+        EndStart(e);
         return false;
     }
     VernicuraStart->ShowForm();
@@ -104,10 +191,28 @@ bool StartProgram() {
 }
 
 int RunProgram() {
-    if (!StartProgram())
+    // The start screen is shown as soon as it is built; the other screens
+    // follow, in their order, right after its first paint. The pictures they
+    // cannot be built without are read first, so a missing one still ends
+    // the start before any screen shows.
+    NameApplication();
+    try {
+        CheckStartUpPictures();
+        create(VernicuraStart);
+    } catch (const ToolkitError& e) {
+        EndStart(e);
         return 0;
-    if (qEnvironmentVariableIsSet("PIGMENTRA_QUIT_WHEN_SHOWN"))
-        VernicuraStart->installEventFilter(new QuitWhenPainted(VernicuraStart));
+    }
+    // PIGMENTRA_QUIT_WHEN_SHOWN, for the start-up measurement
+    // (bench/startup.py): "all" ends the program once every screen exists,
+    // any other value once the start screen has been painted.
+    const bool measuring = qEnvironmentVariableIsSet("PIGMENTRA_QUIT_WHEN_SHOWN");
+    std::unique_ptr<ScreensAfterStart> later;
+    if (measuring && qgetenv("PIGMENTRA_QUIT_WHEN_SHOWN") != "all")
+        new AfterFirstPaint(VernicuraStart, [] { QApplication::quit(); });
+    else
+        later = std::make_unique<ScreensAfterStart>(measuring ? std::function<void()>(QApplication::quit) : nullptr);
+    VernicuraStart->ShowForm();
     QApplication::exec();
     DestroyScreens();
     return 0;

@@ -14,5 +14,9 @@ void DestroyScreens();
 // the start screen. Returns false after a start-up failure was shown (no
 // screen is left).
 bool StartProgram();
-// The whole program: StartProgram, the event loop, the screens destroyed.
+// The whole program: as StartProgram, but the screens after the start screen
+// are built right after the start screen's first paint (the pictures they
+// need are read before any screen shows, so a missing one still ends the
+// start at once); then the event loop, the screens destroyed. A failure
+// while the later screens are built is shown and ends the program. Returns 0.
 int RunProgram();
