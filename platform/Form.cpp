@@ -78,6 +78,9 @@ void TForm::ShowForm() {
 void TForm::ShowModal() {
     if (loop_)
         return;
+    // The window in front before the run gets the keyboard back after it:
+    // without a window manager nothing else would activate it.
+    QPointer<QWidget> previous = QApplication::activeWindow();
     QList<QPointer<QWidget>> disabled;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w != this && w->isVisible() && w->isEnabled()) {
@@ -102,6 +105,8 @@ void TForm::ShowModal() {
     for (const QPointer<QWidget>& w : disabled)
         if (w)
             w->setEnabled(true);
+    if (previous && previous != this && previous->isVisible() && previous->isEnabled())
+        previous->activateWindow();
 }
 
 void TForm::keyPressEvent(QKeyEvent* event) {
