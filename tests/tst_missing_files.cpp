@@ -16,6 +16,7 @@
 #include "dialogs/Ueberlauf1.h"
 #include "platform/DataFiles.h"
 #include "platform/Media.h"
+#include "shell/Spiel1.h"
 #include "shell/Hardware1.h"
 #include "shell/Vernicura1.h"
 #include "shell/Vernicurastart1.h"
@@ -329,7 +330,7 @@ void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying() {
     QVERIFY(game.env->errors.first().contains(file));
     QVERIFY(Spielschirm->isVisible());
     QVERIFY(!Spielschirm2->isVisible());
-    QVERIFY(Spielschirm->Blech);
+    QVERIFY(Spiel->Blech);
     for (int i = 0; i < 16; ++i)
         QCOMPARE(ScreenGame::Farbe(i)->Amount, mixture[size_t(i)]);
 
