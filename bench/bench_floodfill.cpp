@@ -14,8 +14,8 @@ static void BM_QImageFill(benchmark::State& state) {
         flip = !flip;
         benchmark::DoNotOptimize(img.bits());
     }
-    state.counters["ns_per_pixel"] =
-        benchmark::Counter(double(state.iterations()) * 808 * 601, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_pixel"] = benchmark::Counter(double(state.iterations()) * 808 * 601,
+                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_QImageFill);
 
@@ -28,8 +28,8 @@ static void BM_FloodFillFullWindow(benchmark::State& state) {
         flip = !flip;
         benchmark::DoNotOptimize(img.bits());
     }
-    state.counters["ns_per_pixel"] =
-        benchmark::Counter(double(state.iterations()) * 808 * 601, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_pixel"] = benchmark::Counter(double(state.iterations()) * 808 * 601,
+                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_FloodFillFullWindow);
 

@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QFile>
 #include <fcntl.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
 #include <vector>
 
 namespace {

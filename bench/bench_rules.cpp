@@ -14,12 +14,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -36,10 +36,10 @@ QByteArray Document(Shape shape, qint64 size) {
     const QByteArray head = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
     const qint64 room = size - head.size() - 1;
     switch (shape) {
-    case Paragraphs: body = QByteArray("a\\par ").repeated(room / 6); break;
-    case Lines: body = QByteArray("a\\line ").repeated(room / 7); break;
-    case OneWord: body = QByteArray(room, 'x'); break;
-    case Words: body = QByteArray("Farbe Tonne Basis ").repeated(room / 18); break;
+        case Paragraphs: body = QByteArray("a\\par ").repeated(room / 6); break;
+        case Lines: body = QByteArray("a\\line ").repeated(room / 7); break;
+        case OneWord: body = QByteArray(room, 'x'); break;
+        case Words: body = QByteArray("Farbe Tonne Basis ").repeated(room / 18); break;
     }
     return head + body + '}';
 }

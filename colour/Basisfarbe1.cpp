@@ -41,8 +41,8 @@ TBasisfarbe::~TBasisfarbe() {
 
 TMischregal* TBasisfarbe::shelf() const { return Shelf ? Shelf : Mischregal; }
 
-void TBasisfarbe::Place(const QString& code, int row, int column, int index, TColourBox* groupBox,
-                        TTrackBar* slider, TPicture* tube, TPicture* jet) {
+void TBasisfarbe::Place(const QString& code, int row, int column, int index, TColourBox* groupBox, TTrackBar* slider,
+                        TPicture* tube, TPicture* jet) {
     // The artwork comes first: when it cannot be read, the failure leaves
     // this base colour, its old swatch and its mixture as they were.
     const bool production = Konfiguration && Konfiguration->Produktionsphase == 1;

@@ -8,8 +8,8 @@ class TStringGrid;
 class TRezeptur {
 public:
     TStringGrid* Grid = nullptr;
-    std::vector<int> Indices;      // capacity MaxRezeptfarben
-    std::vector<double> Amounts;   // same capacity
+    std::vector<int> Indices;     // capacity MaxRezeptfarben
+    std::vector<double> Amounts;  // same capacity
     double Total = 0.0;
     int Count = 0;
 

@@ -21,9 +21,8 @@ TAutoproduktion::TAutoproduktion()
     : TForm(QStringLiteral("Autoproduktion"), QStringLiteral("Autoproduktion"), 808, 601) {
     Autoproduktion = this;
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerProduktion, {0, 0, 801, 345},
-                                               {0, 553, 798, 45}, {-1, 300, 816, 255}, QStringLiteral("Image2"),
-                                               QStringLiteral("Image3"));
+    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerProduktion, {0, 0, 801, 345}, {0, 553, 798, 45},
+                                               {-1, 300, 816, 255}, QStringLiteral("Image2"), QStringLiteral("Image3"));
     Image2 = frame.Banner;
     Image3 = frame.Strip;
     Panel1 = frame.Panel;
@@ -37,8 +36,8 @@ TAutoproduktion::TAutoproduktion()
 
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Qualitätssicherung Lackiererei:"), 24, 29, 290,
                        24, 21);
-    Autoakzeptiert = MakeLabel(Panel1, QStringLiteral("Autoakzeptiert"), QStringLiteral("Batch akzeptiert"), 23, 54, 184,
-                               29, 24, true);
+    Autoakzeptiert = MakeLabel(Panel1, QStringLiteral("Autoakzeptiert"), QStringLiteral("Batch akzeptiert"), 23, 54,
+                               184, 29, 24, true);
     SetGrowingText(Autoakzeptiert, Autoakzeptiert->text(), 184);  // whole in this font's widths
     AutoNichtakzeptiert = MakeLabel(Panel1, QStringLiteral("AutoNichtakzeptiert"),
                                     QStringLiteral("Batch nicht akzeptiert"), 24, 53, 339, 41, 24, true);
@@ -54,7 +53,8 @@ TAutoproduktion::TAutoproduktion()
     seal->LoadDecoration(DataFiles::Siegel);
     seal->hide();
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 25, 214, 155, 22, 19);
-    GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 187, 214, 107, 22, 19);
+    GesamtKosten =
+        MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 187, 214, 107, 22, 19);
     Ok = MakeConfirmButton(this, Panel1, QStringLiteral("Ok"), QStringLiteral("Ok"), {728, 200}, [this] { OkClick(); });
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Autoproduktion.MediaPlayer"));

@@ -37,12 +37,12 @@ void TTransparentPicture::paintEvent(QPaintEvent*) {
 TNoticeFrame MakeNoticeFrame(TForm* form, const QString& bannerFile, QRect banner, QRect strip, QRect panel,
                              const QString& bannerName, const QString& stripName) {
     TNoticeFrame frame;
-    frame.Banner = MakeDecoration(form, bannerName, bannerFile, banner.x(), banner.y(), banner.width(),
-                                  banner.height());
-    frame.Strip = MakeDecoration(form, stripName, DataFiles::BottomBar, strip.x(), strip.y(), strip.width(),
-                                 strip.height());
-    frame.Panel = new TColourBox(form, QStringLiteral("Panel1"), panel.x(), panel.y(), panel.width(), panel.height(),
-                                 false);
+    frame.Banner =
+        MakeDecoration(form, bannerName, bannerFile, banner.x(), banner.y(), banner.width(), banner.height());
+    frame.Strip =
+        MakeDecoration(form, stripName, DataFiles::BottomBar, strip.x(), strip.y(), strip.width(), strip.height());
+    frame.Panel =
+        new TColourBox(form, QStringLiteral("Panel1"), panel.x(), panel.y(), panel.width(), panel.height(), false);
     return frame;
 }
 

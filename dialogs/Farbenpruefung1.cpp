@@ -15,8 +15,8 @@ TFarbenpruefung::TFarbenpruefung()
     : TForm(QStringLiteral("Farbenpruefung"), QStringLiteral("Farbenüberprüfung"), 808, 601) {
     Farbenpruefung = this;
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 816, 300}, {0, 553, 816, 48},
-                                               {0, 300, 816, 255});
+    const TNoticeFrame frame =
+        MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 816, 300}, {0, 553, 816, 48}, {0, 300, 816, 255});
     Image1 = frame.Banner;
     Image2 = frame.Strip;
     Panel1 = frame.Panel;
@@ -26,7 +26,8 @@ TFarbenpruefung::TFarbenpruefung()
     TVBild = new TPicture(GroupBox1, QStringLiteral("TVBild"), 23, 37, 206, 158);
     NFBild = new TPicture(GroupBox1, QStringLiteral("NFBild"), 228, 37, 206, 158);
     Label1 = MakeLabel(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Színminta"), 64, 198, 89, 20, 16, true);
-    Label2 = MakeLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Chargenblech"), 277, 198, 112, 20, 16, true);
+    Label2 =
+        MakeLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Chargenblech"), 277, 198, 112, 20, 16, true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 

@@ -4,15 +4,15 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Highscore {
 
@@ -311,8 +311,7 @@ void LowestTable::findHighest() {
 
 std::vector<Entry> LowestTable::Sorted() const {
     std::vector<Entry> sorted = entries_;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Entry& a, const Entry& b) { return a.Points < b.Points; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) { return a.Points < b.Points; });
     return sorted;
 }
 

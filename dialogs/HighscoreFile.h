@@ -10,9 +10,9 @@
 // boundary; older files may hold 8-bit (Latin-1) names, which still read.
 #include <QString>
 
+#include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
-#include <sys/types.h>
 #include <vector>
 
 namespace Highscore {
@@ -114,11 +114,10 @@ ReadResult ReadLowest(const QString& path, ReadFunction readFunction = nullptr);
 // Appends one record with a single write on a file opened for appending, so
 // two running games never overwrite each other's records. The file is
 // opened as for reading (no link followed, no waiting, a plain file with no
-// other name only), so nothing planted in a shared folder is written through; a write beyond the file-size limit fails instead of
-// ending the game. Returns false, with the path and the reason on standard
-// error, when there is no path, the file cannot be created or used, or the
-// record was not written whole (a partly written record is taken back
-// where possible).
+// other name only), so nothing planted in a shared folder is written through; a write beyond the file-size limit fails
+// instead of ending the game. Returns false, with the path and the reason on standard error, when there is no path, the
+// file cannot be created or used, or the record was not written whole (a partly written record is taken back where
+// possible).
 bool AppendRecord(const QByteArray& path, int32_t points, const QString& name);
 bool AppendRecord(const QString& path, int32_t points, const QString& name);
 

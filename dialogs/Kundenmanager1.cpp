@@ -11,8 +11,8 @@ TKundenmanager* Kundenmanager = nullptr;
 TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStringLiteral("Kundenmanager"), 813, 601) {
     Kundenmanager = this;
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 795, 298}, {-8, 553, 816, 45},
-                                               {0, 300, 812, 255});
+    const TNoticeFrame frame =
+        MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 795, 298}, {-8, 553, 816, 45}, {0, 300, 812, 255});
     Image1 = frame.Banner;
     Image2 = frame.Strip;
     Panel1 = frame.Panel;

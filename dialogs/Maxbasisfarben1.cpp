@@ -13,13 +13,13 @@ TMaxBasisfarben::TMaxBasisfarben()
     MaxBasisfarben = this;
     SetOuterSize(QSize(820, 632));
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 795, 298}, {0, 556, 810, 45},
-                                               {0, 300, 812, 255});
+    const TNoticeFrame frame =
+        MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 795, 298}, {0, 556, 810, 45}, {0, 300, 812, 255});
     Image1 = frame.Banner;
     Image2 = frame.Strip;
     Panel1 = frame.Panel;
-    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16, 384,
-                       29, 24, true);
+    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Regeln der Farbtonformulierung :"), 40, 16,
+                       384, 29, 24, true);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Maximale Anzahl Basisfarben"), 40, 49, 386, 32,
                        27, true);
     Label3 = MakeLabel(Panel1, QStringLiteral("Label3"),

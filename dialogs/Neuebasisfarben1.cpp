@@ -12,8 +12,8 @@ TNeueBasisfarben::TNeueBasisfarben()
     : TForm(QStringLiteral("NeueBasisfarben"), QStringLiteral("NeueBasisfarben"), 808, 601) {
     NeueBasisfarben = this;
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 816, 300}, {-8, 553, 816, 48},
-                                               {-8, 300, 816, 255});
+    const TNoticeFrame frame =
+        MakeNoticeFrame(this, DataFiles::Banner, {0, 0, 816, 300}, {-8, 553, 816, 48}, {-8, 300, 816, 255});
     Image1 = frame.Banner;
     Image2 = frame.Strip;
     Panel1 = frame.Panel;

@@ -16,8 +16,8 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     : TForm(QStringLiteral("Produktionsbeschluss"), QStringLiteral("Produktionsbeschluss"), 808, 601) {
     Produktionsbeschluss = this;
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerLabor, {0, 0, 795, 298}, {0, 553, 816, 45},
-                                               {0, 300, 816, 255});
+    const TNoticeFrame frame =
+        MakeNoticeFrame(this, DataFiles::BannerLabor, {0, 0, 795, 298}, {0, 553, 816, 45}, {0, 300, 816, 255});
     Image1 = frame.Banner;
     Image2 = frame.Strip;
     Panel1 = frame.Panel;
@@ -26,7 +26,8 @@ TProduktionsbeschluss::TProduktionsbeschluss()
     Bildionio = new TPicture(Panel1, QStringLiteral("Bildionio"), 0, 0, 816, 255);
     Bildionio->LoadDecoration(DataFiles::Rezeptok);
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 33, 214, 155, 22, 19);
-    GesamtKosten = MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 195, 214, 107, 22, 19);
+    GesamtKosten =
+        MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 195, 214, 107, 22, 19);
     Button1 = MakeConfirmButton(this, Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), {720, 200},
                                 [this] { Button1Click(); });
 
@@ -48,8 +49,7 @@ void TProduktionsbeschluss::ShowDecision(TChargenblech* panel) {
     // the dialog stays hidden.
     Bildionio->LoadFromFile(accepted ? DataFiles::Rezeptok : DataFiles::Rezeptnio);
     RecipeAccepted = accepted;
-    PlaySound(MediaPlayer.get(), accepted ? DataFiles::RezeptOKSound
-                                          : DataFiles::RezeptNIOSound);
+    PlaySound(MediaPlayer.get(), accepted ? DataFiles::RezeptOKSound : DataFiles::RezeptNIOSound);
     ShowForm();
 }
 

@@ -13,8 +13,8 @@ TUeberlauf* Ueberlauf = nullptr;
 TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ueberlauf"), 808, 601) {
     Ueberlauf = this;
 
-    const TNoticeFrame frame = MakeNoticeFrame(this, DataFiles::BannerProduktion, {0, 0, 795, 298},
-                                               {-8, 553, 816, 45}, {0, 300, 812, 255});
+    const TNoticeFrame frame =
+        MakeNoticeFrame(this, DataFiles::BannerProduktion, {0, 0, 795, 298}, {-8, 553, 816, 45}, {0, 300, 812, 255});
     Image1 = frame.Banner;
     Image2 = frame.Strip;
     Panel1 = frame.Panel;
@@ -39,8 +39,8 @@ TUeberlauf::TUeberlauf() : TForm(QStringLiteral("Ueberlauf"), QStringLiteral("Ue
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Not the default button: Enter does not confirm this notice.
-    Button1 = MakeConfirmButton(this, Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), {720, 200},
-                                [this] { Button1Click(); }, false);
+    Button1 = MakeConfirmButton(
+        this, Panel1, QStringLiteral("Button1"), QStringLiteral("Ok"), {720, 200}, [this] { Button1Click(); }, false);
 
     MediaPlayer = CreateMediaPlayer(QStringLiteral("Ueberlauf.MediaPlayer"));
     ContinueArtworkToEdges(this);

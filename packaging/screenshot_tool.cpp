@@ -45,8 +45,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
-#include <QSet>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -499,8 +499,8 @@ void writeContactSheet() {
     const auto pictures = written;
     for (size_t i = 0; i < pictures.size(); ++i) {
         const QPoint at(8 + int(i % Columns) * CellW, 8 + int(i / Columns) * CellH);
-        const QImage thumb = pictures[i].second.scaled(404, CellH - Caption - 8, Qt::KeepAspectRatio,
-                                                       Qt::SmoothTransformation);
+        const QImage thumb =
+            pictures[i].second.scaled(404, CellH - Caption - 8, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         p.drawImage(at, thumb);
         p.drawText(QRect(at.x(), at.y() + thumb.height(), 404, Caption), Qt::AlignLeft | Qt::AlignVCenter,
                    pictures[i].first);

@@ -149,8 +149,8 @@ void PaintArtworkContinuation(QPainter& painter, QWidget* container) {
         const QRect place = child->geometry();
         const int right = container->width() - (place.x() + place.width());
         const int below = container->height() - (place.y() + place.height());
-        const QRect reach = place.adjusted(0, 0, right > 0 && right <= EdgeGap ? right : 0,
-                                           below > 0 && below <= EdgeGap ? below : 0);
+        const QRect reach =
+            place.adjusted(0, 0, right > 0 && right <= EdgeGap ? right : 0, below > 0 && below <= EdgeGap ? below : 0);
         if (reach == place)
             continue;
         painter.save();
@@ -193,8 +193,8 @@ QLabel* MakeTitleStrip(QWidget* parent, const QString& name, const QString& text
     return strip;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h,
-                  int pixelSize, bool bold) {
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h, int pixelSize,
+                  bool bold) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(x, y, w, h);
@@ -210,8 +210,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
-TTrackBar::TTrackBar(QWidget* parent, const QString& name, int x, int y, int w, int h)
-    : QSlider(Qt::Vertical, parent) {
+TTrackBar::TTrackBar(QWidget* parent, const QString& name, int x, int y, int w, int h) : QSlider(Qt::Vertical, parent) {
     setObjectName(name);
     setGeometry(x, y, w, h);
     setTickPosition(QSlider::TicksLeft);
@@ -357,8 +356,8 @@ TColourBox* MakeGroupBox(QWidget* parent, const QString& name, int x, int y, int
     return new TColourBox(parent, name, x, y, w, h);
 }
 
-TColourBox* MakeTitleBox(QWidget* parent, const QString& boxName, const QString& stripName, const QString& text,
-                         int x, int y, int w, int h, bool framed, QPoint strip) {
+TColourBox* MakeTitleBox(QWidget* parent, const QString& boxName, const QString& stripName, const QString& text, int x,
+                         int y, int w, int h, bool framed, QPoint strip) {
     auto* box = new TColourBox(parent, boxName, x, y, w, h, framed);
     MakeTitleStrip(box, stripName, text, strip.x(), strip.y(), w - 2 * strip.x());
     return box;

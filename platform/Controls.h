@@ -38,9 +38,15 @@ class TColourBox : public QFrame {
 public:
     TColourBox(QWidget* parent, const QString& name, int x, int y, int w, int h, bool framed = true);
     void SetColour(QColor colour);
-    void SetContinueArtwork(bool on) { continueArtwork_ = on; update(); }
+    void SetContinueArtwork(bool on) {
+        continueArtwork_ = on;
+        update();
+    }
     QColor Colour() const { return colour_; }
-    void SetCaption(const QString& caption) { caption_ = caption; update(); }
+    void SetCaption(const QString& caption) {
+        caption_ = caption;
+        update();
+    }
     QString Caption() const { return caption_; }
 
 protected:
@@ -140,8 +146,8 @@ TColourBox* MakeGroupBox(QWidget* parent, const QString& name, int x, int y, int
 // A box carrying a title strip: the strip at `strip` inside the box, as wide
 // as the box less twice its left offset (the screens' boxes: unframed, the
 // strip at the top-left corner; the main menu's: framed, at (2, 7)).
-TColourBox* MakeTitleBox(QWidget* parent, const QString& boxName, const QString& stripName, const QString& text,
-                         int x, int y, int w, int h, bool framed = false, QPoint strip = QPoint(0, 0));
+TColourBox* MakeTitleBox(QWidget* parent, const QString& boxName, const QString& stripName, const QString& text, int x,
+                         int y, int w, int h, bool framed = false, QPoint strip = QPoint(0, 0));
 // A picture with artwork the game needs: a missing file stops the caller.
 TPicture* MakeArtwork(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h);
 // A picture with decorative artwork: drawn when the file is there.

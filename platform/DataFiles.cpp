@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QString>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
 // Opens without waiting: O_NONBLOCK makes a FIFO open at once (where a plain

@@ -13,41 +13,41 @@
 //        Decoration - artwork only; missing or broken, it is left out.
 #include <cstddef>
 
-#define PIGMENTRA_DATA_FILES(X)                                          \
-    X(Auto, "PigmentraAuto.bmp", Picture, StartUp)                       \
-    X(Level1, "PigmentraLevel1.bmp", Picture, StartUp)                   \
-    X(Level2, "PigmentraLevel2.bmp", Picture, StartUp)                   \
-    X(Level3, "PigmentraLevel3.bmp", Picture, StartUp)                   \
-    X(Tube, "PigmentraTube.bmp", Picture, StartUp)                       \
-    X(Strahl, "PigmentraStrahl.bmp", Picture, StartUp)                   \
-    X(Topf, "PigmentraTopf.bmp", Picture, StartUp)                       \
-    X(Labor, "PigmentraLabor.bmp", Picture, InPlay)                      \
-    X(Produktion, "PigmentraProduktion.bmp", Picture, InPlay)            \
-    X(Tonne, "PigmentraTonne.bmp", Picture, InPlay)                      \
-    X(Rezeptok, "PigmentraRezeptok.bmp", Picture, InPlay)                \
-    X(Rezeptnio, "PigmentraRezeptnio.bmp", Picture, InPlay)              \
-    X(Banner, "PigmentraBanner.bmp", Picture, Decoration)                \
-    X(BannerLabor, "PigmentraBannerLabor.bmp", Picture, Decoration)      \
-    X(BannerProduktion, "PigmentraBannerProduktion.bmp", Picture, Decoration) \
-    X(StartTitel, "PigmentraStartTitel.bmp", Picture, Decoration)        \
-    X(StartUnten, "PigmentraStartUnten.bmp", Picture, Decoration)        \
-    X(TopBar, "PigmentraTopBar.bmp", Picture, Decoration)                \
-    X(BottomBar, "PigmentraBottomBar.bmp", Picture, Decoration)          \
-    X(Autoproduktion, "PigmentraAutoproduktion.bmp", Picture, Decoration) \
+#define PIGMENTRA_DATA_FILES(X)                                                    \
+    X(Auto, "PigmentraAuto.bmp", Picture, StartUp)                                 \
+    X(Level1, "PigmentraLevel1.bmp", Picture, StartUp)                             \
+    X(Level2, "PigmentraLevel2.bmp", Picture, StartUp)                             \
+    X(Level3, "PigmentraLevel3.bmp", Picture, StartUp)                             \
+    X(Tube, "PigmentraTube.bmp", Picture, StartUp)                                 \
+    X(Strahl, "PigmentraStrahl.bmp", Picture, StartUp)                             \
+    X(Topf, "PigmentraTopf.bmp", Picture, StartUp)                                 \
+    X(Labor, "PigmentraLabor.bmp", Picture, InPlay)                                \
+    X(Produktion, "PigmentraProduktion.bmp", Picture, InPlay)                      \
+    X(Tonne, "PigmentraTonne.bmp", Picture, InPlay)                                \
+    X(Rezeptok, "PigmentraRezeptok.bmp", Picture, InPlay)                          \
+    X(Rezeptnio, "PigmentraRezeptnio.bmp", Picture, InPlay)                        \
+    X(Banner, "PigmentraBanner.bmp", Picture, Decoration)                          \
+    X(BannerLabor, "PigmentraBannerLabor.bmp", Picture, Decoration)                \
+    X(BannerProduktion, "PigmentraBannerProduktion.bmp", Picture, Decoration)      \
+    X(StartTitel, "PigmentraStartTitel.bmp", Picture, Decoration)                  \
+    X(StartUnten, "PigmentraStartUnten.bmp", Picture, Decoration)                  \
+    X(TopBar, "PigmentraTopBar.bmp", Picture, Decoration)                          \
+    X(BottomBar, "PigmentraBottomBar.bmp", Picture, Decoration)                    \
+    X(Autoproduktion, "PigmentraAutoproduktion.bmp", Picture, Decoration)          \
     X(NeueBasisfarbenPicture, "PigmentraNeueBasisfarben.bmp", Picture, Decoration) \
-    X(Pfuetze, "PigmentraPfuetze.bmp", Picture, Decoration)              \
-    X(Fass, "PigmentraFass.bmp", Picture, Decoration)                    \
-    X(Siegel, "PigmentraSiegel.bmp", Picture, Decoration)                \
-    X(LaborFillSound, "PigmentraLaborFill.wav", Sound, InPlay)                \
-    X(RezeptOKSound, "PigmentraRezeptOK.wav", Sound, InPlay)                  \
-    X(RezeptNIOSound, "PigmentraRezeptNIO.wav", Sound, InPlay)                \
-    X(OKSound, "PigmentraOK.wav", Sound, InPlay)                              \
-    X(NIOSound, "PigmentraNIO.wav", Sound, InPlay)                            \
-    X(NeueBasisfarbenSound, "PigmentraNeueBasisfarben.wav", Sound, InPlay) \
-    X(UeberlaufSound, "PigmentraUeberlauf.wav", Sound, InPlay)                \
-    X(MaxBasisfarbenSound, "PigmentraMaxBasisfarben.wav", Sound, InPlay)      \
-    X(KundenmanagerSound, "PigmentraKundenmanager.wav", Sound, InPlay)        \
-    X(FaustClip, "PigmentraFaust.avi", Clip, InPlay)                         \
+    X(Pfuetze, "PigmentraPfuetze.bmp", Picture, Decoration)                        \
+    X(Fass, "PigmentraFass.bmp", Picture, Decoration)                              \
+    X(Siegel, "PigmentraSiegel.bmp", Picture, Decoration)                          \
+    X(LaborFillSound, "PigmentraLaborFill.wav", Sound, InPlay)                     \
+    X(RezeptOKSound, "PigmentraRezeptOK.wav", Sound, InPlay)                       \
+    X(RezeptNIOSound, "PigmentraRezeptNIO.wav", Sound, InPlay)                     \
+    X(OKSound, "PigmentraOK.wav", Sound, InPlay)                                   \
+    X(NIOSound, "PigmentraNIO.wav", Sound, InPlay)                                 \
+    X(NeueBasisfarbenSound, "PigmentraNeueBasisfarben.wav", Sound, InPlay)         \
+    X(UeberlaufSound, "PigmentraUeberlauf.wav", Sound, InPlay)                     \
+    X(MaxBasisfarbenSound, "PigmentraMaxBasisfarben.wav", Sound, InPlay)           \
+    X(KundenmanagerSound, "PigmentraKundenmanager.wav", Sound, InPlay)             \
+    X(FaustClip, "PigmentraFaust.avi", Clip, InPlay)                               \
     X(RulesDocument, "Pigmentra.rtf", Rules, InPlay)
 
 class QFile;

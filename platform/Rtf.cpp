@@ -4,12 +4,12 @@
 #include "platform/Toolkit.h"
 
 #include <QFile>
-#include <QTextEdit>
 #include <QStringDecoder>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cstdint>
@@ -94,38 +94,38 @@ qreal twipsToPixels(int twips) { return std::clamp(twips, -30000, 30000) / 15.0;
 // default) leave the document's own code page in force.
 int charsetCodePage(int charset) {
     switch (charset) {
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 255: return 437;
-    default: return 0;
+        case 77: return 10000;
+        case 128: return 932;
+        case 129: return 949;
+        case 134: return 936;
+        case 136: return 950;
+        case 161: return 1253;
+        case 162: return 1254;
+        case 163: return 1258;
+        case 177: return 1255;
+        case 178: return 1256;
+        case 186: return 1257;
+        case 204: return 1251;
+        case 222: return 874;
+        case 238: return 1250;
+        case 255: return 437;
+        default: return 0;
     }
 }
 
 QByteArray codecName(int codePage) {
     switch (codePage) {
-    case 437: return "IBM437";
-    case 850: return "IBM850";
-    case 932: return "Shift_JIS";
-    case 936: return "GBK";
-    case 949: return "windows-949";
-    case 950: return "Big5";
-    case 10000: return "macintosh";
-    case 20866: return "KOI8-R";
-    case 28591: return "ISO-8859-1";
-    case 65001: return "UTF-8";
-    default: return "windows-" + QByteArray::number(codePage);
+        case 437: return "IBM437";
+        case 850: return "IBM850";
+        case 932: return "Shift_JIS";
+        case 936: return "GBK";
+        case 949: return "windows-949";
+        case 950: return "Big5";
+        case 10000: return "macintosh";
+        case 20866: return "KOI8-R";
+        case 28591: return "ISO-8859-1";
+        case 65001: return "UTF-8";
+        default: return "windows-" + QByteArray::number(codePage);
     }
 }
 
@@ -143,12 +143,12 @@ public:
         while (pos_ < size_) {
             const char c = data_[pos_++];
             switch (c) {
-            case '{': openGroup(); break;
-            case '}': closeGroup(); break;
-            case '\\': readControl(); break;
-            case '\r':
-            case '\n': break;  // line ends in the file carry no meaning
-            default: textByte(static_cast<unsigned char>(c)); break;
+                case '{': openGroup(); break;
+                case '}': closeGroup(); break;
+                case '\\': readControl(); break;
+                case '\r':
+                case '\n': break;  // line ends in the file carry no meaning
+                default: textByte(static_cast<unsigned char>(c)); break;
             }
         }
         flushBytes();
@@ -190,21 +190,21 @@ private:
             return;
         }
         switch (top().dest) {
-        case Dest::Skip: return;
-        case Dest::FontTable:
-            if (b == ';')
-                commitFont();
-            else if (b >= 0x20 && fontName_.size() < MaxFontNameLength)
-                fontName_ += QChar(b);  // font names are read as Latin-1
-            return;
-        case Dest::Text:
-            if (b == '\t') {
-                flushBytes();
-                appendChar(u'\t');
-            } else if (b >= 0x20 && b != 0x7F) {
-                bytes_.append(char(b));  // decoded in the code page at the next break
-            }
-            return;
+            case Dest::Skip: return;
+            case Dest::FontTable:
+                if (b == ';')
+                    commitFont();
+                else if (b >= 0x20 && fontName_.size() < MaxFontNameLength)
+                    fontName_ += QChar(b);  // font names are read as Latin-1
+                return;
+            case Dest::Text:
+                if (b == '\t') {
+                    flushBytes();
+                    appendChar(u'\t');
+                } else if (b >= 0x20 && b != 0x7F) {
+                    bytes_.append(char(b));  // decoded in the code page at the next break
+                }
+                return;
         }
     }
 
@@ -249,11 +249,11 @@ private:
         }
         flushBytes();
         switch (c) {
-        case '\\':
-        case '{':
-        case '}': textByte(static_cast<unsigned char>(c)); return;
-        case '*': top().dest = Dest::Skip; return;  // an optional destination: not ours
-        default: break;
+            case '\\':
+            case '{':
+            case '}': textByte(static_cast<unsigned char>(c)); return;
+            case '*': top().dest = Dest::Skip; return;  // an optional destination: not ours
+            default: break;
         }
         if (skip_ > 0) {
             --skip_;
@@ -262,12 +262,12 @@ private:
         if (top().dest != Dest::Text)
             return;
         switch (c) {
-        case '~': appendChar(u'\u00A0'); break;  // non-breaking space
-        case '-': appendChar(u'\u00AD'); break;  // optional hyphen
-        case '_': appendChar(u'\u2011'); break;  // non-breaking hyphen
-        case '\r':
-        case '\n': paragraph(); break;  // a backslash before a line end ends the paragraph
-        default: break;
+            case '~': appendChar(u'\u00A0'); break;  // non-breaking space
+            case '-': appendChar(u'\u00AD'); break;  // optional hyphen
+            case '_': appendChar(u'\u2011'); break;  // non-breaking hyphen
+            case '\r':
+            case '\n': paragraph(); break;  // a backslash before a line end ends the paragraph
+            default: break;
         }
     }
 
@@ -433,13 +433,54 @@ private:
 
     static bool isSkippedDestination(std::string_view w) {
         static constexpr std::string_view skipped[] = {
-            "colortbl",  "stylesheet", "info",      "pict",         "object",   "header",       "headerl",
-            "headerr",   "headerf",    "footer",    "footerl",      "footerr",  "footerf",      "footnote",
-            "fldinst",   "themedata",  "datastore", "latentstyles", "listtable", "listoverridetable",
-            "rsidtbl",   "generator",  "xmlnstbl",  "filetbl",      "revtbl",   "pgdsctbl",     "pn",
-            "pntxta",    "pntxtb",     "xe",        "tc",           "txe",      "annotation",   "atnid",
-            "nonshppict", "shpinst",   "template",  "userprops",    "docvar",   "mmathPr",      "colorschememapping",
-            "fchars",    "lchars",     "wgrffmtfilter", "background", "private", "bkmkstart",   "bkmkend",
+            "colortbl",
+            "stylesheet",
+            "info",
+            "pict",
+            "object",
+            "header",
+            "headerl",
+            "headerr",
+            "headerf",
+            "footer",
+            "footerl",
+            "footerr",
+            "footerf",
+            "footnote",
+            "fldinst",
+            "themedata",
+            "datastore",
+            "latentstyles",
+            "listtable",
+            "listoverridetable",
+            "rsidtbl",
+            "generator",
+            "xmlnstbl",
+            "filetbl",
+            "revtbl",
+            "pgdsctbl",
+            "pn",
+            "pntxta",
+            "pntxtb",
+            "xe",
+            "tc",
+            "txe",
+            "annotation",
+            "atnid",
+            "nonshppict",
+            "shpinst",
+            "template",
+            "userprops",
+            "docvar",
+            "mmathPr",
+            "colorschememapping",
+            "fchars",
+            "lchars",
+            "wgrffmtfilter",
+            "background",
+            "private",
+            "bkmkstart",
+            "bkmkend",
         };
         return std::find(std::begin(skipped), std::end(skipped), w) != std::end(skipped);
     }
@@ -505,8 +546,8 @@ private:
         if (it == decoders_.end()) {
             if (decoders_.size() >= MaxDecoders)
                 return QString::fromLatin1(bytes);
-            auto decoder = std::make_unique<QStringDecoder>(codecName(codePage).constData(),
-                                                            QStringDecoder::Flag::Stateless);
+            auto decoder =
+                std::make_unique<QStringDecoder>(codecName(codePage).constData(), QStringDecoder::Flag::Stateless);
             it = decoders_.emplace(codePage, decoder->isValid() ? std::move(decoder) : nullptr).first;
         }
         if (!it->second)

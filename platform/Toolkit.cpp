@@ -4,16 +4,15 @@
 #include <QApplication>
 #include <QMessageBox>
 
-ToolkitError::ToolkitError(const QString& message)
-    : std::runtime_error(message.toStdString()), message_(message) {}
+ToolkitError::ToolkitError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
 
 void RaiseFileError(const QString& fileName, FileProblem problem) {
     const char* text = "";
     switch (problem) {
-    case FileProblem::Missing: text = "Die Datei \"%1\" wurde nicht gefunden."; break;
-    case FileProblem::Unreadable: text = "Die Datei \"%1\" kann nicht gelesen werden."; break;
-    case FileProblem::NotAPicture: text = "Die Datei \"%1\" ist kein gültiges Bild."; break;
-    case FileProblem::TooLarge: text = "Die Datei \"%1\" ist zu groß."; break;
+        case FileProblem::Missing: text = "Die Datei \"%1\" wurde nicht gefunden."; break;
+        case FileProblem::Unreadable: text = "Die Datei \"%1\" kann nicht gelesen werden."; break;
+        case FileProblem::NotAPicture: text = "Die Datei \"%1\" ist kein gültiges Bild."; break;
+        case FileProblem::TooLarge: text = "Die Datei \"%1\" ist zu groß."; break;
     }
     throw ToolkitError(QString::fromUtf8(text).arg(fileName));
 }
@@ -29,9 +28,7 @@ std::function<void(const QString&)>& messageReporter() {
 }
 }  // namespace
 
-void SetToolkitErrorReporter(std::function<void(const QString&)> reporter) {
-    errorReporter() = std::move(reporter);
-}
+void SetToolkitErrorReporter(std::function<void(const QString&)> reporter) { errorReporter() = std::move(reporter); }
 
 void ReportToolkitError(const QString& message) {
     if (errorReporter()) {
@@ -42,9 +39,7 @@ void ReportToolkitError(const QString& message) {
     box.exec();
 }
 
-void SetGameMessageReporter(std::function<void(const QString&)> reporter) {
-    messageReporter() = std::move(reporter);
-}
+void SetGameMessageReporter(std::function<void(const QString&)> reporter) { messageReporter() = std::move(reporter); }
 
 void ShowGameMessage(const QString& text) {
     if (messageReporter()) {
@@ -66,6 +61,5 @@ bool Guard(const std::function<void()>& handler) {
 }
 
 void ConnectClicked(QAbstractButton* button, std::function<void()> handler) {
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [h = std::move(handler)] { Guard(h); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [h = std::move(handler)] { Guard(h); });
 }

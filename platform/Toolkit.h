@@ -20,9 +20,9 @@ private:
 // The one way a data file's failure is raised: a ToolkitError whose text
 // names the file and says what is wrong with it.
 enum class FileProblem {
-    Missing,     // "wurde nicht gefunden"
-    Unreadable,  // not a plain file, or no read access
-    NotAPicture, // damaged, or beyond the picture budget
+    Missing,      // "wurde nicht gefunden"
+    Unreadable,   // not a plain file, or no read access
+    NotAPicture,  // damaged, or beyond the picture budget
     TooLarge,
 };
 [[noreturn]] void RaiseFileError(const QString& fileName, FileProblem problem);

@@ -13,7 +13,6 @@
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 
-
 int DosingPause(double added) {
     if (added <= 0.0)
         return 0;

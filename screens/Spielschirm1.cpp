@@ -67,8 +67,7 @@ void TSpielschirm::buildLayout() {
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox7"), QStringLiteral("StaticText3"),
                            QStringLiteral(" Mennyiség"), 426, 9, 165, 28);
     GroupBox6 = MakeGroupBox(Panel1, QStringLiteral("GroupBox6"), 426, 25, 165, 412);
-    AuswahlTube = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTube"), DataFiles::Tube, 32, 14,
-                              97, 221);
+    AuswahlTube = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTube"), DataFiles::Tube, 32, 14, 97, 221);
     AuswahlTube->OnClick = [this] { AutoScrollBar1Change(); };
     AuswahlTube->hide();
     AutoScrollBar = new TTrackBar(GroupBox6, QStringLiteral("AutoScrollBar"), 84, 36, 36, 149);
@@ -78,11 +77,9 @@ void TSpielschirm::buildLayout() {
     AutoScrollBar->setTickInterval(10);
     AutoScrollBar->OnKeyPress = [this](int key) { AutoScrollBarKeyPress(key); };
     AutoScrollBar->hide();
-    AuswahlStrahl = MakeArtwork(GroupBox6, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 29,
-                                217, 96, 85);
+    AuswahlStrahl = MakeArtwork(GroupBox6, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 29, 217, 96, 85);
     AuswahlStrahl->hide();
-    AuswahlTopf = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTopf"), DataFiles::Topf, 27, 299,
-                              106, 101);
+    AuswahlTopf = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTopf"), DataFiles::Topf, 27, 299, 106, 101);
     AuswahlTopf->OnClick = [this] { AutoScrollBar1Change(); };
 
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox3"), QStringLiteral("StaticText1"),
@@ -103,8 +100,8 @@ void TSpielschirm::buildLayout() {
     Kosten = MakeGroupBox(Panel1, QStringLiteral("Kosten"), 424, 456, 168, 36);
     Punkte = MakeLabel(Kosten, QStringLiteral("Punkte"), QStringLiteral(" pont"), 2, 13, 164, 19, 13);
 
-    RezeptAusliefern = MakeButton(Panel1, QStringLiteral("RezeptAusliefern"), QStringLiteral("A recept kész!"), 611,
-                                  458, 87, 24);
+    RezeptAusliefern =
+        MakeButton(Panel1, QStringLiteral("RezeptAusliefern"), QStringLiteral("A recept kész!"), 611, 458, 87, 24);
     ConnectClicked(RezeptAusliefern, [this] { RezeptAusliefernClick(); });
     Ende = MakeButton(Panel1, QStringLiteral("Ende"), QStringLiteral("Vissza"), 710, 458, 87, 24);
     ConnectClicked(Ende, [this] { ProgrammEnde(); });
@@ -121,8 +118,7 @@ void TSpielschirm::FormShow() {
 }
 
 void TSpielschirm::PrepareGame() {
-    Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept,
-                       AutoScrollBar);
+    Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept, AutoScrollBar);
     AktuelleTonvorlage->Paint(AutoTonvorlageImage);
     Spiel->BatchAkzeptiert = false;
     Spiel->Blech = std::make_unique<TChargenblech>(AutoChargenblechImage, Mischregal);

@@ -56,8 +56,7 @@ void TSpielschirm2::buildLayout() {
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox12"), QStringLiteral("StaticText3"),
                            QStringLiteral(" Dosierung"), 319, 9, 195, 28);
     Dosierung = MakeGroupBox(Panel1, QStringLiteral("Dosierung"), 319, 25, 195, 458);
-    AuswahlTube = MakeArtwork(Dosierung, QStringLiteral("AuswahlTube"), DataFiles::Tube, 19, 23,
-                              159, 202);
+    AuswahlTube = MakeArtwork(Dosierung, QStringLiteral("AuswahlTube"), DataFiles::Tube, 19, 23, 159, 202);
     AuswahlTube->OnClick = [this] { AutoScrollBarChange(); };
     AuswahlTube->hide();
     AutoScrollBar = new TTrackBar(Dosierung, QStringLiteral("AutoScrollBar"), 128, 31, 41, 146);
@@ -67,8 +66,7 @@ void TSpielschirm2::buildLayout() {
     AutoScrollBar->setTickInterval(500);
     AutoScrollBar->OnKeyPress = [this](int key) { AutoScrollBarKeyPress(key); };
     AutoScrollBar->hide();
-    AuswahlStrahl = MakeArtwork(Dosierung, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 53,
-                                210, 81, 93);
+    AuswahlStrahl = MakeArtwork(Dosierung, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 53, 210, 81, 93);
     AuswahlStrahl->hide();
     AuswahlEimer = new TPicture(Dosierung, QStringLiteral("AuswahlEimer"), 42, 304, 115, 145);
 
@@ -101,8 +99,8 @@ void TSpielschirm2::buildLayout() {
     AutoChargenblechImage->OnClick = [this] { TestenClick(); };
     Label2 = MakeLabel(GroupBox6, QStringLiteral("Label2"), QStringLiteral("Chargenblech"), 175, 115, 100, 16);
 
-    BatchAusliefern = MakeButton(Panel1, QStringLiteral("BatchAusliefern"), QStringLiteral("Batch ausliefern"), 620,
-                                 459, 82, 25);
+    BatchAusliefern =
+        MakeButton(Panel1, QStringLiteral("BatchAusliefern"), QStringLiteral("Batch ausliefern"), 620, 459, 82, 25);
     // The long caption fits the narrow button in the narrow cut of the font.
     BatchAusliefern->setFont(NarrowFont(13));
     ConnectClicked(BatchAusliefern, [this] { BatchAusliefernClick(); });
@@ -124,8 +122,7 @@ void TSpielschirm2::PrepareProduction() {
     // The vessel is read before anything changes: without it the laboratory
     // goes on as it was, instead of a game with neither screen.
     AuswahlEimer->LoadFromFile(DataFiles::Tonne);
-    Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept,
-                       AutoScrollBar);
+    Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept, AutoScrollBar);
     AutoScrollBar->SetMax(ProductionTrackBarMax(0));
     AktuelleTonvorlage->Paint(AutoTonvorlageImage);
     // The laboratory's dialogs belong to the recipe that is now settled.

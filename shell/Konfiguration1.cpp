@@ -50,4 +50,3 @@ uint32_t ClockSeed() {
 }
 
 uint64_t RandomState() { return state; }
-

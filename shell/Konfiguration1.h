@@ -61,4 +61,3 @@ void Randomize(uint32_t seed);
 uint32_t ClockSeed();
 // The generator's raw state, for tests.
 uint64_t RandomState();
-

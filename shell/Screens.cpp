@@ -56,8 +56,7 @@ void CreateScreensAfterStart() {
 // watches, so that paint reaches the screen before the action starts.
 class AfterFirstPaint : public QObject {
 public:
-    AfterFirstPaint(QObject* watched, std::function<void()> action)
-        : QObject(watched), action_(std::move(action)) {
+    AfterFirstPaint(QObject* watched, std::function<void()> action) : QObject(watched), action_(std::move(action)) {
         watched->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -79,22 +78,18 @@ private:
 // the screens built so far are destroyed when the event loop has ended.
 class ScreensAfterStart : public QObject {
 public:
-    explicit ScreensAfterStart(std::function<void()> then) : then_(std::move(then)) {
-        qApp->installEventFilter(this);
-    }
+    explicit ScreensAfterStart(std::function<void()> then) : then_(std::move(then)) { qApp->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
-        case QEvent::Paint:
-            if (watched == VernicuraStart && !queued_) {
-                queued_ = true;
-                QTimer::singleShot(0, this, [this] { build(); });
-            }
-            break;
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonPress:
-            return !build();  // after a failure the press goes nowhere
-        default:
-            break;
+            case QEvent::Paint:
+                if (watched == VernicuraStart && !queued_) {
+                    queued_ = true;
+                    QTimer::singleShot(0, this, [this] { build(); });
+                }
+                break;
+            case QEvent::KeyPress:
+            case QEvent::MouseButtonPress: return !build();  // after a failure the press goes nowhere
+            default: break;
         }
         return false;
     }

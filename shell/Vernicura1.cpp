@@ -2,8 +2,8 @@
 
 #include "colour/Chargenschwankungen1.h"
 #include "colour/Lab1.h"
-#include "colour/Spielhinweise.h"
 #include "colour/Mischregal1.h"
+#include "colour/Spielhinweise.h"
 #include "colour/Tonvorlage1.h"
 #include "dialogs/Highscore1.h"
 #include "dialogs/Kundenmanager1.h"
@@ -22,8 +22,8 @@
 #include "shell/Spiel1.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -37,7 +37,8 @@ TColourBox* TitleBox(QWidget* parent, const QString& name, const QString& captio
     return MakeTitleBox(parent, name, name + QStringLiteral("Titel"), caption, x, y, w, h, true, QPoint(2, 7));
 }
 
-const QString NoSelectionMessage = QStringLiteral("Eine Autofarbe und ein Schwierigkeitslevel müssen ausgewählt werden");
+const QString NoSelectionMessage =
+    QStringLiteral("Eine Autofarbe und ein Schwierigkeitslevel müssen ausgewählt werden");
 }  // namespace
 
 TVernicura::TVernicura() : TForm(QStringLiteral("Vernicura"), QStringLiteral("Vernicura Demonstration"), 808, 601) {
@@ -76,7 +77,8 @@ void TVernicura::BuildLayout() {
     QPalette rulesPalette = InhaltAnleitung->palette();
     rulesPalette.setColor(QPalette::Base, ToQColor(clBtnFace));
     InhaltAnleitung->setPalette(rulesPalette);
-    TitelAnleitung = TitleBox(Panel1, QStringLiteral("TitelAnleitung"), QStringLiteral(" Spielanleitung"), 7, 5, 239, 28);
+    TitelAnleitung =
+        TitleBox(Panel1, QStringLiteral("TitelAnleitung"), QStringLiteral(" Spielanleitung"), 7, 5, 239, 28);
     TextAnleitung->hide();
     TitelAnleitung->hide();
 
@@ -130,8 +132,8 @@ void TVernicura::BuildLayout() {
     Logo = new TColourBox(Panel1, QStringLiteral("Logo"), 7, 226, 788, 25, false);
     Logo->SetColour(TitleStripColour());
     QLabel* credit = MakeTitleStrip(Logo, QStringLiteral("LogoText"),
-                                    QStringLiteral(" Pigmentra – Spielidee, Programm und Grafik: das Pigmentra-Team"), 0,
-                                    3, 788, 19);
+                                    QStringLiteral(" Pigmentra – Spielidee, Programm und Grafik: das Pigmentra-Team"),
+                                    0, 3, 788, 19);
     credit->setFont(ArialFont(12));
     Logo->hide();
 
@@ -316,11 +318,11 @@ int currentItem(const std::vector<Item*>& items, int cursor) {
 int neighbour(int index, int key, int columns, int count) {
     int next = -1;
     switch (key) {
-    case Qt::Key_Left: next = index % columns > 0 ? index - 1 : -1; break;
-    case Qt::Key_Right: next = index % columns < columns - 1 ? index + 1 : -1; break;
-    case Qt::Key_Up: next = index - columns; break;
-    case Qt::Key_Down: next = index + columns; break;
-    default: return -1;
+        case Qt::Key_Left: next = index % columns > 0 ? index - 1 : -1; break;
+        case Qt::Key_Right: next = index % columns < columns - 1 ? index + 1 : -1; break;
+        case Qt::Key_Up: next = index - columns; break;
+        case Qt::Key_Down: next = index + columns; break;
+        default: return -1;
     }
     return next >= 0 && next < count ? next : -1;
 }

@@ -10,7 +10,8 @@
 
 TVernicuraStart* VernicuraStart = nullptr;
 
-TVernicuraStart::TVernicuraStart() : TForm(QStringLiteral("VernicuraStart"), QStringLiteral("VernicuraStart"), 807, 600) {
+TVernicuraStart::TVernicuraStart()
+    : TForm(QStringLiteral("VernicuraStart"), QStringLiteral("VernicuraStart"), 807, 600) {
     VernicuraStart = this;
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, -1, 795, 306);
     Image1->LoadDecoration(DataFiles::StartTitel);

@@ -10,10 +10,10 @@
 #include "colour/Tonvorlage1.h"
 #include "platform/Picture.h"
 #include "screens/Spielschirm1.h"
-#include "shell/Spiel1.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
+#include "shell/Spiel1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,9 +75,12 @@ public:
         delete ownMischregal_;
         delete ownHardware_;
         delete ownKonfiguration_;
-        if (ownMischregal_) Mischregal = nullptr;
-        if (ownHardware_) Hardware = nullptr;
-        if (ownKonfiguration_) Konfiguration = nullptr;
+        if (ownMischregal_)
+            Mischregal = nullptr;
+        if (ownHardware_)
+            Hardware = nullptr;
+        if (ownKonfiguration_)
+            Konfiguration = nullptr;
         ownMischregal_ = nullptr;
         ownHardware_ = nullptr;
         ownKonfiguration_ = nullptr;

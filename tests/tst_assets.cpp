@@ -126,9 +126,8 @@ void TstAssets::everyFileTheGameLoadsByNameExists() {
     QCOMPARE(kSounds.size(), 9);
     for (const QString& name : kGameFiles)
         QVERIFY2(QFileInfo(name).size() > 0, qPrintable(name));
-    const QStringList drawn = QDir().entryList({"Pigmentra*.bmp", "Pigmentra*.png", "Pigmentra*.wav", "Pigmentra*.avi",
-                                                "Pigmentra*.rtf"},
-                                               QDir::Files);
+    const QStringList drawn = QDir().entryList(
+        {"Pigmentra*.bmp", "Pigmentra*.png", "Pigmentra*.wav", "Pigmentra*.avi", "Pigmentra*.rtf"}, QDir::Files);
     for (const QString& name : drawn)
         QVERIFY2(kGameFiles.contains(name), qPrintable(name + " is drawn but in no table"));
 }
@@ -139,14 +138,22 @@ void TstAssets::picturesHaveTheirScreenSizes() {
     const struct {
         const char* name;
         QSize size;
-    } expected[] = {{"PigmentraRezeptok.bmp", {816, 255}},      {"PigmentraRezeptnio.bmp", {816, 255}},
-                    {"PigmentraNeueBasisfarben.bmp", {816, 255}}, {"PigmentraAutoproduktion.bmp", {460, 416}},
-                    {"PigmentraPfuetze.bmp", {685, 226}},       {"PigmentraFass.bmp", {115, 145}},
-                    {"PigmentraTonne.bmp", {115, 145}},         {"PigmentraTopf.bmp", {106, 101}},
-                    {"PigmentraTube.bmp", {97, 221}},           {"PigmentraStrahl.bmp", {96, 93}},
-                    {"PigmentraBanner.bmp", {816, 300}},        {"PigmentraBannerLabor.bmp", {816, 300}},
-                    {"PigmentraBannerProduktion.bmp", {816, 300}}, {"PigmentraStartTitel.bmp", {808, 306}},
-                    {"PigmentraStartUnten.bmp", {816, 300}},    {"PigmentraTopBar.bmp", {808, 49}},
+    } expected[] = {{"PigmentraRezeptok.bmp", {816, 255}},
+                    {"PigmentraRezeptnio.bmp", {816, 255}},
+                    {"PigmentraNeueBasisfarben.bmp", {816, 255}},
+                    {"PigmentraAutoproduktion.bmp", {460, 416}},
+                    {"PigmentraPfuetze.bmp", {685, 226}},
+                    {"PigmentraFass.bmp", {115, 145}},
+                    {"PigmentraTonne.bmp", {115, 145}},
+                    {"PigmentraTopf.bmp", {106, 101}},
+                    {"PigmentraTube.bmp", {97, 221}},
+                    {"PigmentraStrahl.bmp", {96, 93}},
+                    {"PigmentraBanner.bmp", {816, 300}},
+                    {"PigmentraBannerLabor.bmp", {816, 300}},
+                    {"PigmentraBannerProduktion.bmp", {816, 300}},
+                    {"PigmentraStartTitel.bmp", {808, 306}},
+                    {"PigmentraStartUnten.bmp", {816, 300}},
+                    {"PigmentraTopBar.bmp", {808, 49}},
                     {"PigmentraBottomBar.bmp", {824, 48}}};
     for (const auto& e : expected)
         QCOMPARE(QImage(e.name).size(), e.size);
@@ -463,8 +470,8 @@ void TstAssets::rulesDocumentIsGermanRtf() {
         QVERIFY(depth >= 0);
     }
     QCOMPARE(depth, 0);
-    for (const char* cost : {"100 Punkte", "700 Punkte", "200 Punkte", "500 Punkte", "1000 Punkte",
-                             "2000 Punkte", "5000 Punkte", "60 %", "2 Minuten"})
+    for (const char* cost : {"100 Punkte", "700 Punkte", "200 Punkte", "500 Punkte", "1000 Punkte", "2000 Punkte",
+                             "5000 Punkte", "60 %", "2 Minuten"})
         QVERIFY2(rtf.contains(cost), cost);
 }
 

@@ -1,5 +1,6 @@
 // The colour model without screens: mixing, drift of the base colours,
 // target shades, recipes and the test panel.
+#include "RuleDraw.h"
 #include "colour/Basisfarbe1.h"
 #include "colour/Mischregal1.h"
 #include "colour/Rezeptur1.h"
@@ -7,7 +8,6 @@
 #include "platform/Controls.h"
 #include "platform/Picture.h"
 #include "shell/Konfiguration1.h"
-#include "RuleDraw.h"
 
 #include <QRegularExpression>
 #include <QtTest>

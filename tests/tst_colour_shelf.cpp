@@ -1,5 +1,6 @@
 // The shelf on screen: swatches and their selection rules, the shade history
 // with the customer manager, and the drift of the base colours over time.
+#include "RuleDraw.h"
 #include "colour/Basisfarbe1.h"
 #include "colour/Chargenschwankungen1.h"
 #include "colour/Historie1.h"
@@ -12,7 +13,6 @@
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
 #include "support/TestSupport.h"
-#include "RuleDraw.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -294,7 +294,8 @@ private slots:
     }
 
     void productionSwatchesKeepAmountsFromShrinking() {
-        // Production: cell = picture − (30, 0), can at (20, 80); a click sets slider minimum and position to trunc(amount).
+        // Production: cell = picture − (30, 0), can at (20, 80); a click sets slider minimum and position to
+        // trunc(amount).
         Konfiguration->Produktionsphase = 1;
         slider->SetMax(20000);
         layout();

@@ -177,13 +177,13 @@ void TestDialogs::decisionChargesAndAcceptsAtToleranceExactly() {
 }
 
 void TestDialogs::decisionSoundOnlyWhenSwitchedOn() {
-    // With sound on the outcome's sound is loaded, opened, played and closed at "Ok"; with sound off nothing is touched.
+    // With sound on the outcome's sound is loaded, opened, played and closed at "Ok"; with sound off nothing is
+    // touched.
     const QString player = QStringLiteral("Produktionsbeschluss.MediaPlayer");
     game.panel->Lab.DeltaE = 1000.0f;
     Produktionsbeschluss->ShowDecision(game.panel);
     ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
-    QCOMPARE(DialogGame::CallsOf(player),
-             QStringList({"FileName=PigmentraRezeptNIO.wav", "Open", "Play", "Close"}));
+    QCOMPARE(DialogGame::CallsOf(player), QStringList({"FileName=PigmentraRezeptNIO.wav", "Open", "Play", "Close"}));
     FakeMediaLog::Clear();
     game.panel->Lab.DeltaE = 0.0f;
     Produktionsbeschluss->ShowDecision(game.panel);

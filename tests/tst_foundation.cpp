@@ -48,9 +48,9 @@ void FoundationTest::randomDrawAfterSeedOne() {
     QCOMPARE(Zufallszahl(0), 0);  // takes no draw
     QCOMPARE(RandomState(), quint64(22695478));
     QCOMPARE(Zufallszahl(2147483647), 1410184549);
-    QCOMPARE(Zufallszahl(100), 4);      // 672584604 mod 100
-    QCOMPARE(Zufallszahl(6), 2);        // 1915668986 mod 6
-    QCOMPARE(Zufallszahl(1000), 944);   // 576821944 mod 1000
+    QCOMPARE(Zufallszahl(100), 4);     // 672584604 mod 100
+    QCOMPARE(Zufallszahl(6), 2);       // 1915668986 mod 6
+    QCOMPARE(Zufallszahl(1000), 944);  // 576821944 mod 1000
     QCOMPARE(Zufallszahl(1), 0);
 }
 

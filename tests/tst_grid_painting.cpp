@@ -28,8 +28,8 @@ void GridPaintingTest::cellsLookAsTheStylePaintsThem() {
     grid->SetColWidth(0, 20);
     grid->SetColWidth(1, 40);
     grid->SetColWidth(3, 0);
-    const QStringList codes = {QStringLiteral("#"), QStringLiteral("RAL 3000"), QStringLiteral("W"),
-                               QStringLiteral("Basis."), QStringLiteral("Menge"), QString()};
+    const QStringList codes = {QStringLiteral("#"),      QStringLiteral("RAL 3000"), QStringLiteral("W"),
+                               QStringLiteral("Basis."), QStringLiteral("Menge"),    QString()};
     for (int row = 0; row < 6; ++row) {
         grid->SetCell(0, row, QString::number(row + 1));
         grid->SetCell(1, row, codes[row]);

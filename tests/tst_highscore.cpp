@@ -12,13 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
-#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <memory>
 
 namespace {
 // A record laid out by hand: total right-aligned in 10, blank, name padded
@@ -120,7 +120,8 @@ private slots:
         hs->ShowTable("Pigmentra.hsc");
         const QStringList names = column(1);
         QCOMPARE(names.size(), 30);
-        QCOMPARE(names, QStringList(28, "x") << "Low" << "B");
+        QCOMPARE(names, QStringList(28, "x") << "Low"
+                                             << "B");
         QCOMPARE(column(0).mid(26), QStringList({"128", "129", "400", "900"}));
 
         // Only a total above 0 can be replaced: thirty zeros keep out -5.
@@ -157,8 +158,10 @@ private slots:
     void namesDecodedTrimmedAndLatin1Tolerated() {
         // UTF-8 decodes; bytes that are not UTF-8 read as Latin-1; blanks and
         // control bytes at both ends go; a short last piece uses its bytes.
-        QByteArray bytes = Record(1, "M\xFC" "ller") + Record(2, "Jos\xE9 Gr\xC3\xBC\xC3\x9F") +
-                           Record(3, "  Anna \t  ") + Record(4, "\xC3");
+        QByteArray bytes = Record(1,
+                                  "M\xFC"
+                                  "ller") +
+                           Record(2, "Jos\xE9 Gr\xC3\xBC\xC3\x9F") + Record(3, "  Anna \t  ") + Record(4, "\xC3");
         bytes += Record(5, "Kurz").left(40);
         WriteFile(file(), bytes);
         hs->ShowTable("Pigmentra.hsc");
@@ -269,7 +272,9 @@ private slots:
     }
 
     void noUsableTempNorHomeCreatesNothing() {
-        // Without TEMP and without a home folder (unset, the root, or missing) there is nowhere to keep results: the entry gives "Error Highscore", the table lists nothing silently, and no folder appears at the filesystem root or in place of the home.
+        // Without TEMP and without a home folder (unset, the root, or missing) there is nowhere to keep results: the
+        // entry gives "Error Highscore", the table lists nothing silently, and no folder appears at the filesystem root
+        // or in place of the home.
         struct RestoreHome {
             QByteArray home = qgetenv("HOME");
             ~RestoreHome() { qputenv("HOME", home); }
@@ -294,7 +299,8 @@ private slots:
     }
 
     void nonUtf8TempIsUsedByteForByte() {
-        // A TEMP folder whose name is not UTF-8 (Latin-1 "Ordneré") is used as the bytes it is: the entry is stored there, listed and deleted.
+        // A TEMP folder whose name is not UTF-8 (Latin-1 "Ordneré") is used as the bytes it is: the entry is stored
+        // there, listed and deleted.
         const QByteArray folder = QFile::encodeName(dir->path()) + "/Ordner\xe9";
         QVERIFY(::mkdir(folder.constData(), 0700) == 0);
         qputenv("TEMP", folder);

@@ -21,12 +21,12 @@
 #include <QTest>
 #include <QThread>
 
-#include <csignal>
-#include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstdio>
 
 class HighscoreStressTest : public QObject {
     Q_OBJECT
@@ -161,14 +161,14 @@ QByteArray HighscoreStressTest::storeRecords(int count) {
 }
 
 void HighscoreStressTest::twoGamesAppendingAtOnceLeaveEveryRecordWhole() {
-    // Two processes appending 1000 records each at the same time leave exactly 2000 whole records, each writer's in its own order.
+    // Two processes appending 1000 records each at the same time leave exactly 2000 whole records, each writer's in its
+    // own order.
     const QString go = dir_->filePath(QStringLiteral("go"));
     QList<QProcess*> writers;
     for (const QString& tag : {QStringLiteral("Anna"), QStringLiteral("Bela")}) {
         auto* p = new QProcess(this);
-        p->start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--helper"), QStringLiteral("append"), path(), tag,
-                  QString::number(RecordsPerWriter), go});
+        p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--helper"), QStringLiteral("append"), path(),
+                                                           tag, QString::number(RecordsPerWriter), go});
         QVERIFY(p->waitForStarted());
         writers << p;
     }
@@ -199,7 +199,7 @@ void HighscoreStressTest::twoGamesAppendingAtOnceLeaveEveryRecordWhole() {
 }
 
 void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords_data() {
-    QTest::addColumn<int>("fileMode");    // -1: no file yet
+    QTest::addColumn<int>("fileMode");  // -1: no file yet
     QTest::addColumn<int>("folderMode");
     QTest::addColumn<bool>("fails");
     QTest::newRow("read-only file") << 0444 << 0755 << true;
@@ -210,7 +210,8 @@ void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecord
 }
 
 void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords() {
-    // A player who may not write the file (or create it) gets "Error Highscore", and every stored record stays as it was.
+    // A player who may not write the file (or create it) gets "Error Highscore", and every stored record stays as it
+    // was.
     QFETCH(int, fileMode);
     QFETCH(int, folderMode);
     QFETCH(bool, fails);
@@ -252,7 +253,8 @@ void HighscoreStressTest::fullDiskReportsTheErrorAndKeepsWholeRecords_data() {
 }
 
 void HighscoreStressTest::fullDiskReportsTheErrorAndKeepsWholeRecords() {
-    // A write that does not fit gives "Error Highscore" and leaves only whole records: the part written is taken back; with room again the next entry is stored.
+    // A write that does not fit gives "Error Highscore" and leaves only whole records: the part written is taken back;
+    // with room again the next entry is stored.
     QFETCH(int, room);
     const QByteArray stored = storeRecords(5);
     int exitCode = -1;
@@ -278,7 +280,8 @@ void HighscoreStressTest::plantedLinkOrSpecialFileIsNeverWrittenNorWaitedOn_data
 }
 
 void HighscoreStressTest::plantedLinkOrSpecialFileIsNeverWrittenNorWaitedOn() {
-    // Whatever is planted at the highscore path that is not a plain file of its own, the entry gives "Error Highscore" with the reason on standard error, the table lists nothing, nothing is written anywhere, and nothing waits.
+    // Whatever is planted at the highscore path that is not a plain file of its own, the entry gives "Error Highscore"
+    // with the reason on standard error, the table lists nothing, nothing is written anywhere, and nothing waits.
     QFETCH(QString, planted);
     const QString victim = dir_->filePath(QStringLiteral("private.txt"));
     const QByteArray kept("the player's own notes\n");

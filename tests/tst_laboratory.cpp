@@ -55,7 +55,8 @@ void LaboratoryTest::freshGameShowsAnEmptyLaboratory() {
     QCOMPARE(Spielschirm->Label2->text(), Spiel->Blech->Name);
     QVERIFY(QRegularExpression(QStringLiteral("^FQ\\d{1,2}-\\d{1,4}$")).match(Spielschirm->Label2->text()).hasMatch());
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50), QColor(0, 0, 0));
-    QCOMPARE(Spielschirm->AutoTonvorlageImage->Pixel(90, 50), QRgb(ToQColor(AktuelleTonvorlage->Colour).rgb() & 0xFFFFFF));
+    QCOMPARE(Spielschirm->AutoTonvorlageImage->Pixel(90, 50),
+             QRgb(ToQColor(AktuelleTonvorlage->Colour).rgb() & 0xFFFFFF));
     QVERIFY(Spielschirm->Rezept->isHidden());
     QVERIFY(Spielschirm->AnzeigeHistorie->isHidden());
     QVERIFY(Spielschirm->AuswahlTube->isHidden());

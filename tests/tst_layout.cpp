@@ -91,15 +91,16 @@ void findArtworkUnderText(QWidget* form, const QString& state, QStringList& faul
             for (int x = 0; x < behind.width(); ++x)
                 ++counts[behind.pixel(x, y)];
         const QRgb common =
-            std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })
-                ->first;
+            std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
         int busy = 0;
         for (const auto& [colour, count] : counts)
             if (difference(colour, common) > 40)
                 busy += count;
         if (busy > 0)
-            faults << QStringLiteral("%1: %2 pixels of artwork under the text of %3").arg(state).arg(busy).arg(
-                          label->objectName());
+            faults << QStringLiteral("%1: %2 pixels of artwork under the text of %3")
+                          .arg(state)
+                          .arg(busy)
+                          .arg(label->objectName());
     }
 }
 

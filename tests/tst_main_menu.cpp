@@ -234,8 +234,10 @@ void MainMenuTest::menuLayoutAndTitleStripsInFront() {
         const char* name;
         const char* caption;
         QRect geometry;
-    } buttons[] = {{"Anleitung", "Szabály", {561, 168, 75, 25}}, {"BHighScore", "Csúcsok", {640, 168, 75, 25}},
-                   {"Ton", "Ton aus", {720, 168, 75, 25}},       {"Ende", "Vége", {641, 200, 75, 25}},
+    } buttons[] = {{"Anleitung", "Szabály", {561, 168, 75, 25}},
+                   {"BHighScore", "Csúcsok", {640, 168, 75, 25}},
+                   {"Ton", "Ton aus", {720, 168, 75, 25}},
+                   {"Ende", "Vége", {641, 200, 75, 25}},
                    {"Ok", "Játék", {720, 200, 75, 25}}};
     for (const auto& b : buttons) {
         auto* button = Vernicura->findChild<QPushButton*>(QString::fromLatin1(b.name));

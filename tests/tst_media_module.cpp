@@ -72,7 +72,7 @@ void MediaModuleTest::withoutTheModuleTheGameIsSilentAndReportsTheClip() {
         QVERIFY2(e.Message().contains(QStringLiteral("nicht verfügbar")), qPrintable(e.Message()));
         QVERIFY2(e.Message().contains(QStringLiteral("pigmentra_media")), qPrintable(e.Message()));
     }
-    player->Play();   // nothing to play, nothing fails
+    player->Play();  // nothing to play, nothing fails
     player->Close();
     // A missing file is named as ever, before the module is even looked for.
     player->SetFileName(QStringLiteral("NoSuchSound.wav"));
@@ -81,7 +81,8 @@ void MediaModuleTest::withoutTheModuleTheGameIsSilentAndReportsTheClip() {
     game.env->errors.clear();
     Kundenmanager->ShowForm();
     QCOMPARE(game.env->errors.size(), 1);
-    QVERIFY2(game.env->errors.first().contains(QStringLiteral("nicht verfügbar")), qPrintable(game.env->errors.first()));
+    QVERIFY2(game.env->errors.first().contains(QStringLiteral("nicht verfügbar")),
+             qPrintable(game.env->errors.first()));
     ClickButton(Kundenmanager, QStringLiteral("Ok"));
     QVERIFY(!Kundenmanager->isVisible());
     QCOMPARE(game.env->errors.size(), 1);

@@ -52,9 +52,8 @@ void TestMediaPlayback::managerPlaysRealClipIntoDisplay() {
             if (lit && !pictures.contains(shot))
                 pictures.append(shot);
         }
-        QVERIFY2(pictures.size() >= 3, qPrintable(QStringLiteral("showing %1: %2 different lit pictures")
-                                                       .arg(showing)
-                                                       .arg(pictures.size())));
+        QVERIFY2(pictures.size() >= 3,
+                 qPrintable(QStringLiteral("showing %1: %2 different lit pictures").arg(showing).arg(pictures.size())));
         ClickButton(Kundenmanager, QStringLiteral("Ok"));
         QVERIFY(!Kundenmanager->isVisible());
     }

@@ -16,8 +16,8 @@
 #include "dialogs/Ueberlauf1.h"
 #include "platform/DataFiles.h"
 #include "platform/Media.h"
-#include "shell/Spiel1.h"
 #include "shell/Hardware1.h"
+#include "shell/Spiel1.h"
 #include "shell/Vernicura1.h"
 #include "shell/Vernicurastart1.h"
 
@@ -82,9 +82,8 @@ QStringList Pictures(DataFiles::Use use) {
 }
 
 QList<TForm*> GameForms() {
-    return {VernicuraStart, Vernicura,      Spielschirm,          Spielschirm2,    Farbenpruefung,
-            Autoproduktion, Produktionsbeschluss, NeueBasisfarben, Ueberlauf,       MaxBasisfarben,
-            Kundenmanager,  HighScore};
+    return {VernicuraStart,       Vernicura,       Spielschirm, Spielschirm2,   Farbenpruefung, Autoproduktion,
+            Produktionsbeschluss, NeueBasisfarben, Ueberlauf,   MaxBasisfarben, Kundenmanager,  HighScore};
 }
 
 bool NoScreenLeft() {
@@ -206,7 +205,8 @@ void MissingFilesTest::startUpFileEndsTheStartNamingIt_data() {
 }
 
 void MissingFilesTest::startUpFileEndsTheStartNamingIt() {
-    // A picture the screens need at start-up, missing or broken, ends the start with one error naming it, no screen left, exit code 0.
+    // A picture the screens need at start-up, missing or broken, ends the start with one error naming it, no screen
+    // left, exit code 0.
     QFETCH(QString, file);
     QFETCH(int, how);
     damage(file, Damage(how));
@@ -241,7 +241,8 @@ void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable_data() {
 }
 
 void MissingFilesTest::brokenDecorationLeavesEveryScreenUsable() {
-    // Banners, bars and the notices' pictures only decorate: without them every screen is built, painted and shown, with no error.
+    // Banners, bars and the notices' pictures only decorate: without them every screen is built, painted and shown,
+    // with no error.
     QFETCH(QString, file);
     QFETCH(int, how);
     damage(file, Damage(how));
@@ -271,7 +272,8 @@ void MissingFilesTest::swatchPictureFailureKeepsTheMainMenu_data() {
 }
 
 void MissingFilesTest::swatchPictureFailureKeepsTheMainMenu() {
-    // Without the laboratory's swatch picture "Játék" shows the error and the main menu stays usable; with the file back the next "Játék" starts a game.
+    // Without the laboratory's swatch picture "Játék" shows the error and the main menu stays usable; with the file
+    // back the next "Játék" starts a game.
     QFETCH(int, how);
     const QString file = QStringLiteral("PigmentraLabor.bmp");
     damage(file, Damage(how));
@@ -313,7 +315,8 @@ void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying_data()
 }
 
 void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying() {
-    // When production cannot be built, the error names the file and the laboratory goes on with its mixture, its own track bar and its scale; with the file back production starts.
+    // When production cannot be built, the error names the file and the laboratory goes on with its mixture, its own
+    // track bar and its scale; with the file back production starts.
     QFETCH(QString, file);
     QFETCH(int, how);
     damage(file, Damage(how));
@@ -371,7 +374,8 @@ void MissingFilesTest::decisionPictureFailureIsReportedAndTheLaboratoryGoesOn_da
 }
 
 void MissingFilesTest::decisionPictureFailureIsReportedAndTheLaboratoryGoesOn() {
-    // A decision picture that cannot be read: the hand-in is charged, the error names the picture, and the laboratory's next action (the colour check) works.
+    // A decision picture that cannot be read: the hand-in is charged, the error names the picture, and the laboratory's
+    // next action (the colour check) works.
     QFETCH(QString, file);
     QFETCH(bool, accepted);
     QFETCH(int, how);
@@ -407,7 +411,8 @@ void MissingFilesTest::missingSoundOrClipIsReportedAndTheGameGoesOn_data() {
 }
 
 void MissingFilesTest::missingSoundOrClipIsReportedAndTheGameGoesOn() {
-    // A sound or the clip that cannot be opened shows one error naming it; the game goes on and its next action (the colour check) works.
+    // A sound or the clip that cannot be opened shows one error naming it; the game goes on and its next action (the
+    // colour check) works.
     QFETCH(QString, file);
     game.Start();
     FakeMediaLog::MissingFiles() << file;
@@ -502,7 +507,8 @@ void MissingFilesTest::missingSoundWithTheRealPlayerIsReported() {
 }
 
 void MissingFilesTest::rulesDocumentMissingOrBroken() {
-    // A missing rules document, or a FIFO in its place, shows the error when the rules are opened and the menu goes on; garbage bytes show as whatever text they hold, without an error.
+    // A missing rules document, or a FIFO in its place, shows the error when the rules are opened and the menu goes on;
+    // garbage bytes show as whatever text they hold, without an error.
     const QString file = QStringLiteral("Pigmentra.rtf");
     damage(file, Missing);
     game.Start();

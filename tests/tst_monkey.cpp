@@ -56,9 +56,8 @@ constexpr int DefaultEvents = 3000;
 constexpr quint32 DefaultSeed = 2;
 
 QList<TForm*> GameForms() {
-    return {VernicuraStart, Vernicura,      Spielschirm,          Spielschirm2,    Farbenpruefung,
-            Autoproduktion, Produktionsbeschluss, NeueBasisfarben, Ueberlauf,       MaxBasisfarben,
-            Kundenmanager,  HighScore};
+    return {VernicuraStart,       Vernicura,       Spielschirm, Spielschirm2,   Farbenpruefung, Autoproduktion,
+            Produktionsbeschluss, NeueBasisfarben, Ueberlauf,   MaxBasisfarben, Kundenmanager,  HighScore};
 }
 
 int EnvInt(const char* name, int fallback) {
@@ -255,9 +254,7 @@ private:
         return p;
     }
 
-    static bool quitsProgram(TForm* form, QPoint p) {
-        return form == Vernicura && form->childAt(p) == Vernicura->Ende;
-    }
+    static bool quitsProgram(TForm* form, QPoint p) { return form == Vernicura && form->childAt(p) == Vernicura->Ende; }
 
     // ---- the events ----
     void randomEvent() {
@@ -285,7 +282,9 @@ private:
         if (kind < 42) {
             const QPoint p = pointIn(form, target);
             const Qt::MouseButton button = pickButton();
-            note(QStringLiteral("click %1 on %2").arg(int(button)).arg(describe(form->childAt(p) ? form->childAt(p) : form)));
+            note(QStringLiteral("click %1 on %2")
+                     .arg(int(button))
+                     .arg(describe(form->childAt(p) ? form->childAt(p) : form)));
             if (!quitsProgram(form, p))
                 QTest::mouseClick(window, button, {}, p);
         } else if (kind < 50) {
@@ -308,18 +307,13 @@ private:
         QWindow* window = popup->windowHandle();
         note(QStringLiteral("popup ") + describe(popup));
         switch (rng_.bounded(4)) {
-        case 0:
-            QTest::keyClick(window, Qt::Key_Escape);
-            break;
-        case 1:
-            QTest::keyClick(window, rng_.bounded(2) ? Qt::Key_Down : Qt::Key_Up);
-            break;
-        case 2:
-            QTest::keyClick(window, Qt::Key_Return);
-            break;
-        default:
-            QTest::mouseClick(window, Qt::LeftButton, {},
-                              QPoint(rng_.bounded(qMax(1, popup->width())), rng_.bounded(qMax(1, popup->height()))));
+            case 0: QTest::keyClick(window, Qt::Key_Escape); break;
+            case 1: QTest::keyClick(window, rng_.bounded(2) ? Qt::Key_Down : Qt::Key_Up); break;
+            case 2: QTest::keyClick(window, Qt::Key_Return); break;
+            default:
+                QTest::mouseClick(
+                    window, Qt::LeftButton, {},
+                    QPoint(rng_.bounded(qMax(1, popup->width())), rng_.bounded(qMax(1, popup->height()))));
         }
     }
 
@@ -353,11 +347,11 @@ private:
     }
 
     void keyPress(TForm* form, QWindow* window, QWidget* target) {
-        static const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left,   Qt::Key_Right,
-                                       Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,   Qt::Key_End,
-                                       Qt::Key_Return, Qt::Key_Enter,    Qt::Key_Escape, Qt::Key_Tab,
-                                       Qt::Key_Backtab, Qt::Key_Space,   Qt::Key_Backspace, Qt::Key_Delete,
-                                       Qt::Key_A,      Qt::Key_A,        Qt::Key_0};
+        static const Qt::Key keys[] = {Qt::Key_Up,      Qt::Key_Down,     Qt::Key_Left,      Qt::Key_Right,
+                                       Qt::Key_PageUp,  Qt::Key_PageDown, Qt::Key_Home,      Qt::Key_End,
+                                       Qt::Key_Return,  Qt::Key_Enter,    Qt::Key_Escape,    Qt::Key_Tab,
+                                       Qt::Key_Backtab, Qt::Key_Space,    Qt::Key_Backspace, Qt::Key_Delete,
+                                       Qt::Key_A,       Qt::Key_A,        Qt::Key_0};
         Qt::Key key = keys[rng_.bounded(int(std::size(keys)))];
         if (key == Qt::Key_A)
             key = Qt::Key(Qt::Key_A + rng_.bounded(26));
@@ -370,7 +364,8 @@ private:
             target->setFocus(Qt::OtherFocusReason);
         if (form == Vernicura && Vernicura->focusWidget() == Vernicura->Ende)
             return;
-        note(QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), describe(form->focusWidget() ? form->focusWidget() : form)));
+        note(QStringLiteral("key %1 to %2")
+                 .arg(QKeySequence(key).toString(), describe(form->focusWidget() ? form->focusWidget() : form)));
         QTest::keyClick(window, key, modifiers);
     }
 
@@ -455,7 +450,8 @@ private:
     static QString describe(QWidget* w) {
         QStringList path;
         for (QWidget* p = w; p; p = p->parentWidget()) {
-            path.prepend(p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className()) : p->objectName());
+            path.prepend(p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className())
+                                                   : p->objectName());
             if (p->isWindow())
                 break;
         }
@@ -566,7 +562,8 @@ private:
 }  // namespace
 
 void MonkeyTest::randomPlayKeepsTheGameWhole() {
-    // Whatever the player clicks, drags or types: no failure, points never fall within a game, amounts stay in range, at most 8 base colours, the recipe grid matches the shelf.
+    // Whatever the player clicks, drags or types: no failure, points never fall within a game, amounts stay in range,
+    // at most 8 base colours, the recipe grid matches the shelf.
     const int events = EnvInt("PIGMENTRA_MONKEY_EVENTS", DefaultEvents);
     const quint32 seed = quint32(EnvInt("PIGMENTRA_MONKEY_SEED", int(DefaultSeed)));
     QTemporaryDir temp;
@@ -584,13 +581,13 @@ void MonkeyTest::randomPlayKeepsTheGameWhole() {
         QStringList seen(monkey.Seen.begin(), monkey.Seen.end());
         seen.sort();
         qInfo("seed %u: %d events, %d games, %d drifts in %.1f s; forms seen: %s", seed, monkey.Sent, monkey.Games,
-              monkey.Drifts, timer.elapsed() / 1000.0,
-              qPrintable(seen.join(QLatin1Char(' '))));
+              monkey.Drifts, timer.elapsed() / 1000.0, qPrintable(seen.join(QLatin1Char(' '))));
 
         int objects = 0;
         for (TForm* form : GameForms())
             objects += int(form->findChildren<QObject*>().size());
-        qInfo("objects under the forms: %d, top-level widgets: %d", objects, int(QApplication::topLevelWidgets().size()));
+        qInfo("objects under the forms: %d, top-level widgets: %d", objects,
+              int(QApplication::topLevelWidgets().size()));
         for (TForm* form : GameForms())
             QVERIFY2(!form->isVisible() && !form->InModalRun(), qPrintable(form->objectName()));
         DestroyScreens();
@@ -606,7 +603,8 @@ void MonkeyTest::randomPlayKeepsTheGameWhole() {
 }
 
 void MonkeyTest::doubleClickCannotBringInANinthBaseColour() {
-    // With 8 base colours in use, double-clicking a ninth selects nothing: the next dosing step still doses the one selected before.
+    // With 8 base colours in use, double-clicking a ninth selects nothing: the next dosing step still doses the one
+    // selected before.
     ScreenGame game;
     game.Start();
     game.StartLab();

@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString WriteBmp(const QTemporaryDir& dir, const QString& name, QSize size, QRgb colour) {
@@ -160,8 +160,8 @@ void PictureLoadingTest::quickReaderGivesThePixelsQtReads() {
     // Every row padding (widths 1 to 8) and a screen-sized picture: the quick
     // reader's pixels are those Qt's general reader decodes from the same
     // bytes, and those that were written.
-    for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(3, 2), QSize(4, 5), QSize(5, 4), QSize(6, 1),
-                             QSize(7, 7), QSize(8, 2), QSize(795, 306)}) {
+    for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(3, 2), QSize(4, 5), QSize(5, 4), QSize(6, 1), QSize(7, 7),
+                             QSize(8, 2), QSize(795, 306)}) {
         QImage written;
         const QByteArray bytes = RandomBmp(size, quint32(size.width() * 1000 + size.height()), &written);
         const QImage quick = Quick(bytes);
@@ -229,7 +229,9 @@ void PictureLoadingTest::quickReaderLeavesOtherFilesToQt() {
 }
 
 void PictureLoadingTest::fifoOrPictureBeyondTheBudgetIsRefusedAtOnce() {
-    // A FIFO in a picture's place is "cannot be read" without waiting for a writer; a header of more than 4096 x 4096 pixels is "no valid picture" before any pixel is allocated, in the quick reader and in Qt's; a decoration of either is left out. 4096 x 4096 itself still loads.
+    // A FIFO in a picture's place is "cannot be read" without waiting for a writer; a header of more than 4096 x 4096
+    // pixels is "no valid picture" before any pixel is allocated, in the quick reader and in Qt's; a decoration of
+    // either is left out. 4096 x 4096 itself still loads.
     alarm(60);  // a load waiting on the FIFO fails instead of hanging
     QTemporaryDir dir;
     const auto message = [](const QString& file) {

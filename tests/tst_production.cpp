@@ -8,14 +8,14 @@
 #include "dialogs/Farbenpruefung1.h"
 #include "dialogs/Maxbasisfarben1.h"
 #include "dialogs/Ueberlauf1.h"
-#include "shell/Konfiguration1.h"
 #include "screens/Dosierschritt.h"
+#include "shell/Konfiguration1.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
-using Doses = QList<QPair<int, int>>;           // shelf index, laboratory amount
-using Batch = QList<QPair<int, double>>;        // shelf index, batch units
+using Doses = QList<QPair<int, int>>;     // shelf index, laboratory amount
+using Batch = QList<QPair<int, double>>;  // shelf index, batch units
 
 Q_DECLARE_METATYPE(Doses)
 Q_DECLARE_METATYPE(Batch)
@@ -201,7 +201,8 @@ void ProductionTest::productionDoseOnlyRaisesAndCostsSevenHundred() {
     QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 3650);
     QVERIFY(Spielschirm2->AuswahlStrahl->isHidden());
     QCOMPARE(game.clock.JetShownAtSleep.last(), true);
-    QVERIFY(FakeMediaLog::Calls().contains(QStringLiteral("Spielschirm2.MediaPlayer2:FileName=PigmentraLaborFill.wav")));
+    QVERIFY(
+        FakeMediaLog::Calls().contains(QStringLiteral("Spielschirm2.MediaPlayer2:FileName=PigmentraLaborFill.wav")));
     // 7650 units: row trunc(130 − 82.875) = 47.
     QCOMPARE(Spielschirm2->LastLevelRow(), 47);
 }

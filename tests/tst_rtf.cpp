@@ -77,9 +77,11 @@ void RtfTest::boldItalicUnderlineRunsAndReset() {
     // \b, \i, \ul switch on, \b0, \i0, \ulnone / \ul0 off; a group restores
     // what it changed; \plain resets all.
     QTextDocument doc;
-    LoadRtf(&doc, "{\\rtf1\\ansi normal {\\b fett} mitte \\i kursiv\\i0  gerade {\\ul unter\\ul0 nicht}"
-                  " \\ul strich\\ulnone  ohne \\b\\i\\ul alles\\plain  schlicht}");
-    QCOMPARE(doc.toPlainText(), QStringLiteral("normal fett mitte kursiv gerade unternicht strich ohne alles schlicht"));
+    LoadRtf(&doc,
+            "{\\rtf1\\ansi normal {\\b fett} mitte \\i kursiv\\i0  gerade {\\ul unter\\ul0 nicht}"
+            " \\ul strich\\ulnone  ohne \\b\\i\\ul alles\\plain  schlicht}");
+    QCOMPARE(doc.toPlainText(),
+             QStringLiteral("normal fett mitte kursiv gerade unternicht strich ohne alles schlicht"));
     QCOMPARE(FormatOf(doc, QStringLiteral("normal")).fontWeight(), int(QFont::Normal));
     QCOMPARE(FormatOf(doc, QStringLiteral("fett")).fontWeight(), int(QFont::Bold));
     QCOMPARE(FormatOf(doc, QStringLiteral("mitte")).fontWeight(), int(QFont::Normal));
@@ -99,9 +101,10 @@ void RtfTest::fontTableAndFontSize() {
     // \fN picks the family from the font table (\deff when none is given);
     // \fs is in half-points: \fs32 is 16 pt, the default 24 is 12 pt.
     QTextDocument doc;
-    LoadRtf(&doc, "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman Times New Roman;}"
-                  "{\\f2\\fmodern Courier New{\\*\\falt Courier};}}"
-                  "standard \\f0 serifenlos {\\f2\\fs32 gross} \\fs19 klein}");
+    LoadRtf(&doc,
+            "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman Times New Roman;}"
+            "{\\f2\\fmodern Courier New{\\*\\falt Courier};}}"
+            "standard \\f0 serifenlos {\\f2\\fs32 gross} \\fs19 klein}");
     QCOMPARE(doc.toPlainText(), QStringLiteral("standard serifenlos gross klein"));
     QCOMPARE(FormatOf(doc, QStringLiteral("standard")).fontFamilies().toStringList(),
              QStringList{QStringLiteral("Times New Roman")});
@@ -124,10 +127,9 @@ void RtfTest::codePageAndUnicodeCharacters() {
     QCOMPARE(Text("{\\rtf1\\uc2 \\u8364??x \\uc0\\u246 y}"), QStringLiteral("€x öy"));
     QCOMPARE(Text("{\\rtf1\\ansi\\ansicpg1250 \\'f5r \\'fb}"), QStringLiteral("őr ű"));
     QCOMPARE(Text("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset238 Arial CE;}}\\f0 t\\'f5}"), QStringLiteral("tő"));
-    QCOMPARE(Text("{\\rtf1 \\u-3913?\\u-10179?\\u-8704?}"),
-             QString(QChar(0xF0B7)) + QString::fromUcs4(U"\U0001F600"));
+    QCOMPARE(Text("{\\rtf1 \\u-3913?\\u-10179?\\u-8704?}"), QString(QChar(0xF0B7)) + QString::fromUcs4(U"\U0001F600"));
     QCOMPARE(Text("{\\rtf1 a\\u-10179?b}"), QStringLiteral("a\uFFFDb"));  // a lone half of a pair
-    QCOMPARE(Text("{\\rtf1 \\uc3{\\u252?}ab}"), QStringLiteral("üab"));  // the group end stops the skip
+    QCOMPARE(Text("{\\rtf1 \\uc3{\\u252?}ab}"), QStringLiteral("üab"));   // the group end stops the skip
 }
 
 void RtfTest::paragraphsLinesTabsAndSymbols() {
@@ -147,10 +149,11 @@ void RtfTest::listParagraphWithIndentAndAlignment() {
     // the numbering definition in {\*\pn ...}, indents in twips (720 twips =
     // 48 px, −360 = −24 px). \pard resets indent and alignment.
     QTextDocument doc;
-    LoadRtf(&doc, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
-                  "\\qc Titel\\par\\pard"
-                  "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}\\li720\\fi-360 Erster Punkt\\par"
-                  "{\\pntext\\f1\\'b7\\tab}Zweiter Punkt\\par\\pard Schluss}");
+    LoadRtf(&doc,
+            "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+            "\\qc Titel\\par\\pard"
+            "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}\\li720\\fi-360 Erster Punkt\\par"
+            "{\\pntext\\f1\\'b7\\tab}Zweiter Punkt\\par\\pard Schluss}");
     QCOMPARE(doc.blockCount(), 4);
     QCOMPARE(doc.findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
     const QTextBlock first = BlockWith(doc, QStringLiteral("Erster Punkt"));
@@ -180,21 +183,23 @@ void RtfTest::malformedInputYieldsTheReadableText() {
         QByteArray rtf;
         QString text;
     } cases[] = {
-        {"{\\rtf1 {\\b offen", "offen"},                  // unclosed groups
-        {"}}}}vorne{\\rtf1 hinten}}}", "vornehinten"},   // surplus closing braces
-        {"{\\rtf1 ab\\", "ab"},                           // a lone backslash at the end
-        {"{\\rtf1 ab\\'", "ab"},                          // a truncated escape
+        {"{\\rtf1 {\\b offen", "offen"},                // unclosed groups
+        {"}}}}vorne{\\rtf1 hinten}}}", "vornehinten"},  // surplus closing braces
+        {"{\\rtf1 ab\\", "ab"},                         // a lone backslash at the end
+        {"{\\rtf1 ab\\'", "ab"},                        // a truncated escape
         {"{\\rtf1 ab\\'4", "ab"},
-        {"{\\rtf1 a\\'zzb}", "azzb"},                     // not hex: nothing for the escape
-        {"{\\rtf1 a\\u}", "a"},                           // \u without a number
+        {"{\\rtf1 a\\'zzb}", "azzb"},  // not hex: nothing for the escape
+        {"{\\rtf1 a\\u}", "a"},        // \u without a number
         {"{\\rtf1 a\\u99999999999999999999?b}", "a\uFFFDb"},
         {"{\\rtf1 \\fs99999999999999999 gross\\fs-5  x}", "gross x"},
         {"{\\rtf1 \\uc999999999 \\u65 ABCDEFGHIJK}", "AIJK"},  // the skip is capped at 8
-        {"{\\rtf1 \\bin99999999999 abc}", ""},                // binary data to the end
+        {"{\\rtf1 \\bin99999999999 abc}", ""},                 // binary data to the end
         {"{\\rtf1 \\bin-5 abc}", "abc"},
         {"{\\rtf1 \\" + QByteArray(100000, 'x') + " ende}", "ende"},  // an endless control word
         {"{\\rtf1 \\b" + QByteArray(100000, '9') + " ende}", "ende"},
-        {QByteArrayLiteral("{\\rtf1 a\0b\x01\x7f" "c}"), "abc"},               // control characters drop out
+        {QByteArrayLiteral("{\\rtf1 a\0b\x01\x7f"
+                           "c}"),
+         "abc"},  // control characters drop out
         {"Kein RTF, nur Text.", "Kein RTF, nur Text."},
         {"", ""},
     };
@@ -212,8 +217,7 @@ void RtfTest::nestingBeyondTheCapKeepsTextButNotState() {
     // 100000 nested groups: the text inside is read. Groups past the depth
     // cap share the state of the deepest kept group, which is restored at its
     // own closing brace.
-    QCOMPARE(Text(QByteArray(100000, '{') + "tief" + QByteArray(100000, '}') + "danach"),
-             QStringLiteral("tiefdanach"));
+    QCOMPARE(Text(QByteArray(100000, '{') + "tief" + QByteArray(100000, '}') + "danach"), QStringLiteral("tiefdanach"));
     QTextDocument doc;
     LoadRtf(&doc, QByteArray(300, '{') + "\\b fett" + QByteArray(300, '}') + " normal");
     QCOMPARE(FormatOf(doc, QStringLiteral("fett")).fontWeight(), int(QFont::Bold));
@@ -281,7 +285,8 @@ void RtfTest::fileLoaderRaisesForMissingFileAndReplacesContent() {
 }
 
 void RtfTest::fifoOrOversizedFileIsRefusedAtOnce() {
-    // A FIFO in the document's place is "cannot be read" without waiting for a writer; a file beyond the reader's cap is "too large"; either leaves the box as it was.
+    // A FIFO in the document's place is "cannot be read" without waiting for a writer; a file beyond the reader's cap
+    // is "too large"; either leaves the box as it was.
     alarm(60);  // a load waiting on the FIFO fails instead of hanging
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("fifo.rtf"));

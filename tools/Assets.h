@@ -21,7 +21,7 @@ namespace gen {
 // One palette for all artwork.
 namespace colours {
 inline QColor navy() { return QColor(18, 38, 86); }
-inline QColor brand() { return QColor(0, 128, 255); }       // the title strips' blue
+inline QColor brand() { return QColor(0, 128, 255); }  // the title strips' blue
 inline QColor brandDark() { return QColor(0, 84, 170); }
 inline QColor orange() { return QColor(245, 132, 28); }
 inline QColor redOrange() { return QColor(226, 72, 38); }
@@ -81,11 +81,11 @@ void drawLogo(QPainter& p, const QPointF& topLeft, int letterHeight, bool onDark
 void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed, const QList<QRectF>& keepOut = {});
 
 // The writers, one per kind of file.
-void writeSwatches(const QString& dir);   // car, levels, laboratory and production swatches
-void writeVessels(const QString& dir);    // vessel, pot, tube, jet, drum, puddle
+void writeSwatches(const QString& dir);  // car, levels, laboratory and production swatches
+void writeVessels(const QString& dir);   // vessel, pot, tube, jet, drum, puddle
 void writeCarPainting(const QString& dir);
-void writeNotices(const QString& dir);    // recipe decision pictures, new base colours
-void writeBanners(const QString& dir);    // banners, start artwork, bars
+void writeNotices(const QString& dir);  // recipe decision pictures, new base colours
+void writeBanners(const QString& dir);  // banners, start artwork, bars
 void writeSounds(const QString& dir);
 void writeClip(const QString& dir);
 void writeRules(const QString& dir);

@@ -148,7 +148,7 @@ QImage drawStartLower() {
     // inside them. Every card is drawn smooth, with a soft shadow, so the
     // overlapping edges read cleanly.
     const QColor chips[] = {colours::yellow(), colours::orange(), colours::redOrange(), QColor(190, 30, 70),
-                            colours::violet(), colours::blue(), QColor(20, 150, 170), colours::green()};
+                            colours::violet(), colours::blue(),   QColor(20, 150, 170), colours::green()};
     const QPointF pivot(250, 224);
     for (int i = 0; i < 8; ++i) {
         p.save();

@@ -92,7 +92,7 @@ void drawCar(QPainter& p) {
     body.lineTo(371, 318);
     body.arcTo(QRectF(299, 282, 72, 72), 0, 180);  // rear wheel arch
     body.lineTo(171, 318);
-    body.arcTo(QRectF(99, 282, 72, 72), 0, 180);   // front wheel arch
+    body.arcTo(QRectF(99, 282, 72, 72), 0, 180);  // front wheel arch
     body.lineTo(36, 318);
     body.lineTo(30, 306);
     body.closeSubpath();

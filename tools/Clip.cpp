@@ -150,14 +150,14 @@ QByteArray dib(const QImage& frame) {
 void writeClip(const QString& dir) {
     const quint32 frameBytes = kWidth * kHeight * 3;
     QByteArray avih;
-    u32(avih, 1000000 / kFps);      // microseconds per frame
-    u32(avih, frameBytes * kFps);   // max bytes per second
-    u32(avih, 0);                   // padding granularity
-    u32(avih, 0x10);                // AVIF_HASINDEX
+    u32(avih, 1000000 / kFps);     // microseconds per frame
+    u32(avih, frameBytes * kFps);  // max bytes per second
+    u32(avih, 0);                  // padding granularity
+    u32(avih, 0x10);               // AVIF_HASINDEX
     u32(avih, kFrames);
-    u32(avih, 0);                   // initial frames
-    u32(avih, 1);                   // streams
-    u32(avih, frameBytes);          // suggested buffer size
+    u32(avih, 0);           // initial frames
+    u32(avih, 1);           // streams
+    u32(avih, frameBytes);  // suggested buffer size
     u32(avih, kWidth);
     u32(avih, kHeight);
     for (int i = 0; i < 4; ++i)
@@ -165,17 +165,17 @@ void writeClip(const QString& dir) {
 
     QByteArray strh("vids", 4);
     strh.append("DIB ", 4);
-    u32(strh, 0);                   // flags
-    u16(strh, 0);                   // priority
-    u16(strh, 0);                   // language
-    u32(strh, 0);                   // initial frames
-    u32(strh, 1);                   // scale
-    u32(strh, kFps);                // rate
-    u32(strh, 0);                   // start
-    u32(strh, kFrames);             // length
-    u32(strh, frameBytes);          // suggested buffer size
-    u32(strh, 0xFFFFFFFFu);         // quality
-    u32(strh, 0);                   // sample size
+    u32(strh, 0);            // flags
+    u16(strh, 0);            // priority
+    u16(strh, 0);            // language
+    u32(strh, 0);            // initial frames
+    u32(strh, 1);            // scale
+    u32(strh, kFps);         // rate
+    u32(strh, 0);            // start
+    u32(strh, kFrames);      // length
+    u32(strh, frameBytes);   // suggested buffer size
+    u32(strh, 0xFFFFFFFFu);  // quality
+    u32(strh, 0);            // sample size
     u16(strh, 0);
     u16(strh, 0);
     u16(strh, kWidth);
@@ -184,18 +184,17 @@ void writeClip(const QString& dir) {
     QByteArray strf;
     u32(strf, 40);
     u32(strf, kWidth);
-    u32(strf, kHeight);             // positive: bottom-up rows
+    u32(strf, kHeight);  // positive: bottom-up rows
     u16(strf, 1);
     u16(strf, 24);
-    u32(strf, 0);                   // BI_RGB
+    u32(strf, 0);  // BI_RGB
     u32(strf, frameBytes);
     u32(strf, 0);
     u32(strf, 0);
     u32(strf, 0);
     u32(strf, 0);
 
-    const QByteArray hdrl =
-        list("hdrl", chunk("avih", avih) + list("strl", chunk("strh", strh) + chunk("strf", strf)));
+    const QByteArray hdrl = list("hdrl", chunk("avih", avih) + list("strl", chunk("strh", strh) + chunk("strf", strf)));
 
     QByteArray movi;
     QByteArray idx1;

@@ -2,9 +2,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QFile>
 #include <QPainter>
 #include <QPolygonF>
 #include <QSaveFile>
@@ -77,14 +77,14 @@ void drawMark(QPainter& p, const QRectF& box) {
     const qreal h = box.height();
     QPainterPath drop;
     drop.moveTo(box.left() + w / 2, box.top());
-    drop.cubicTo(box.left() + w * 0.62, box.top() + h * 0.22, box.right(), box.top() + h * 0.45,
-                 box.right(), box.top() + h * 0.66);
+    drop.cubicTo(box.left() + w * 0.62, box.top() + h * 0.22, box.right(), box.top() + h * 0.45, box.right(),
+                 box.top() + h * 0.66);
     drop.cubicTo(box.right(), box.top() + h * 0.86, box.left() + w * 0.78, box.bottom(), box.left() + w / 2,
                  box.bottom());
     drop.cubicTo(box.left() + w * 0.22, box.bottom(), box.left(), box.top() + h * 0.86, box.left(),
                  box.top() + h * 0.66);
-    drop.cubicTo(box.left(), box.top() + h * 0.45, box.left() + w * 0.38, box.top() + h * 0.22,
-                 box.left() + w / 2, box.top());
+    drop.cubicTo(box.left(), box.top() + h * 0.45, box.left() + w * 0.38, box.top() + h * 0.22, box.left() + w / 2,
+                 box.top());
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     QLinearGradient bands(box.topLeft(), box.bottomRight());
@@ -144,11 +144,22 @@ static void drawRing(QPainter& p, const QPointF& centre, qreal radius, qreal ang
 }
 
 void drawFormulaBackground(QPainter& p, const QRect& area, std::uint32_t seed, const QList<QRectF>& keepOut) {
-    static const char* const formulas[] = {
-        "TiO\u2082", "Fe\u2082O\u2083", "C\u2086H\u2085\u2013CH\u2083", "Cr\u2082O\u2083", "ZnO",
-        "CH\u2082=CH\u2013COOR", "R\u2013N=N\u2013R\u2032", "\u0394E = \u221A(\u0394L\u00B2+\u0394a\u00B2+\u0394b\u00B2)",
-        "C\u2083\u2082H\u2081\u2086CuN\u2088", "\u03BB = 550 nm", "BaSO\u2084", "(C\u2083H\u2086O)\u2099",
-        "CaCO\u2083", "Al(OH)\u2083", "SiO\u2082", "C\u2081\u2084H\u2088O\u2082"};
+    static const char* const formulas[] = {"TiO\u2082",
+                                           "Fe\u2082O\u2083",
+                                           "C\u2086H\u2085\u2013CH\u2083",
+                                           "Cr\u2082O\u2083",
+                                           "ZnO",
+                                           "CH\u2082=CH\u2013COOR",
+                                           "R\u2013N=N\u2013R\u2032",
+                                           "\u0394E = \u221A(\u0394L\u00B2+\u0394a\u00B2+\u0394b\u00B2)",
+                                           "C\u2083\u2082H\u2081\u2086CuN\u2088",
+                                           "\u03BB = 550 nm",
+                                           "BaSO\u2084",
+                                           "(C\u2083H\u2086O)\u2099",
+                                           "CaCO\u2083",
+                                           "Al(OH)\u2083",
+                                           "SiO\u2082",
+                                           "C\u2081\u2084H\u2088O\u2082"};
     p.save();
     p.fillRect(area, colours::paper());
     p.setRenderHint(QPainter::Antialiasing, true);

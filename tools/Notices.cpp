@@ -45,8 +45,7 @@ QImage drawDecision(bool accepted) {
     // The formulas keep away from the lettering, the seal, the points labels
     // at row 214 and the button.
     drawFormulaBackground(p, image.rect(), accepted ? 0xC0FFEE : 0xBADC0DE,
-                          {QRectF(14, 8, 566, 168), QRectF(574, 18, 162, 164), QRectF(0, 200, 380, 55),
-                           kButtonCorner});
+                          {QRectF(14, 8, 566, 168), QRectF(574, 18, 162, 164), QRectF(0, 200, 380, 55), kButtonCorner});
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.fillRect(QRect(24, 16, 4, 160), accepted ? colours::green() : colours::redOrange());
@@ -57,7 +56,8 @@ QImage drawDecision(bool accepted) {
         text(p, 40, 154, 20, false, colours::navy(), QStringLiteral("eines Produktionsbatches."));
     } else {
         text(p, 40, 86, 32, true, colours::navy(), QStringLiteral("Das Rezept wird nicht akzeptiert."));
-        text(p, 40, 128, 20, false, colours::navy(), QString::fromUtf8("Der Farbton liegt außerhalb der Rezepttoleranz."));
+        text(p, 40, 128, 20, false, colours::navy(),
+             QString::fromUtf8("Der Farbton liegt außerhalb der Rezepttoleranz."));
         text(p, 40, 154, 20, false, colours::navy(), QString::fromUtf8("Tönen Sie im Labor weiter."));
     }
     drawSeal(p, QPointF(655, 100), accepted);

@@ -10,11 +10,11 @@ namespace {
 // The few code page 1252 characters above 0x7F that are not Latin-1.
 const char* cp1252(ushort u) {
     switch (u) {
-    case 0x201E: return "\\'84";
-    case 0x201C: return "\\'93";
-    case 0x2022: return "\\'95";
-    case 0x2013: return "\\'96";
-    default: return nullptr;
+        case 0x201E: return "\\'84";
+        case 0x201C: return "\\'93";
+        case 0x2022: return "\\'95";
+        case 0x2013: return "\\'96";
+        default: return nullptr;
     }
 }
 
@@ -42,9 +42,10 @@ QByteArray escape(const QString& text) {
 class Rtf {
 public:
     Rtf() {
-        body_ = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
-                "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
-                "{\\colortbl ;\\red0\\green128\\blue255;\\red18\\green38\\blue86;}\r\n";
+        body_ =
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
+            "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
+            "{\\colortbl ;\\red0\\green128\\blue255;\\red18\\green38\\blue86;}\r\n";
     }
     void title(const QString& text) {
         body_ += "\\pard\\sa120\\cf1\\b\\fs28 " + escape(text) + "\\b0\\cf0\\fs20\\par\r\n";
@@ -58,8 +59,8 @@ public:
     }
     // A list entry with a bold lead.
     void item(const QString& lead, const QString& text) {
-        body_ += "\\pard\\fi-240\\li360\\tx360\\sa40\\fs20 \\'95\\tab \\b " + escape(lead) + "\\b0  " +
-                 escape(text) + "\\par\r\n";
+        body_ += "\\pard\\fi-240\\li360\\tx360\\sa40\\fs20 \\'95\\tab \\b " + escape(lead) + "\\b0  " + escape(text) +
+                 "\\par\r\n";
     }
     QByteArray finish() { return body_ + "}\r\n"; }
 
@@ -82,35 +83,47 @@ void writeRules(const QString& dir) {
         "Wählen Sie im Hauptmenü eine der 50 Autofarben aus dem Katalog und einen der drei "
         "Schwierigkeitslevel, geben Sie Ihren Namen ein und starten Sie mit „Játék“. Ein zweiter Klick auf "
         "die markierte Farbe hebt die Auswahl wieder auf."));
-    r.item(QStringLiteral("Level 1:"), QStringLiteral("Rezepttoleranz 30, Chargentoleranz 12,5, keine Chargenabweichung."));
-    r.item(QStringLiteral("Level 2:"), QStringLiteral("Rezepttoleranz 20, Chargentoleranz 7,5, Chargenabweichung bis etwa ±10 je Farbkanal."));
-    r.item(QStringLiteral("Level 3:"), QStringLiteral("Rezepttoleranz 20, Chargentoleranz 7,5, Chargenabweichung bis etwa ±20 je Farbkanal."));
+    r.item(QStringLiteral("Level 1:"),
+           QStringLiteral("Rezepttoleranz 30, Chargentoleranz 12,5, keine Chargenabweichung."));
+    r.item(QStringLiteral("Level 2:"),
+           QStringLiteral("Rezepttoleranz 20, Chargentoleranz 7,5, Chargenabweichung bis etwa ±10 je Farbkanal."));
+    r.item(QStringLiteral("Level 3:"),
+           QStringLiteral("Rezepttoleranz 20, Chargentoleranz 7,5, Chargenabweichung bis etwa ±20 je Farbkanal."));
 
     r.heading(QStringLiteral("Im Labor"));
-    r.item(QStringLiteral("Das Regal zeigt 16 Basisfarben. Ein Klick auf ein Farbfeld wählt die Basisfarbe aus: "
-                          "neben der Tube erscheint der Schieberegler in ihrer Farbe, und der Farbstrahl aus der "
-                          "Tube zeigt sie beim Dosieren."));
-    r.item(QStringLiteral("Mit dem Schieberegler (0 bis 100) stellen Sie die Menge ein. Ein Klick auf den Topf "
-                          "oder die Tube oder die Eingabetaste dosiert: Testblech und Topf zeigen die neue Mischung."));
-    r.item(QStringLiteral("Ein Doppelklick auf ein Farbfeld setzt die Menge dieser Basisfarbe auf 0; beim nächsten "
-                          "Dosieren ist sie aus der Mischung genommen."));
+    r.item(
+        QStringLiteral("Das Regal zeigt 16 Basisfarben. Ein Klick auf ein Farbfeld wählt die Basisfarbe aus: "
+                       "neben der Tube erscheint der Schieberegler in ihrer Farbe, und der Farbstrahl aus der "
+                       "Tube zeigt sie beim Dosieren."));
+    r.item(
+        QStringLiteral("Mit dem Schieberegler (0 bis 100) stellen Sie die Menge ein. Ein Klick auf den Topf "
+                       "oder die Tube oder die Eingabetaste dosiert: Testblech und Topf zeigen die neue Mischung."));
+    r.item(
+        QStringLiteral("Ein Doppelklick auf ein Farbfeld setzt die Menge dieser Basisfarbe auf 0; beim nächsten "
+                       "Dosieren ist sie aus der Mischung genommen."));
     r.item(QStringLiteral("Ein Rezept darf höchstens 8 Basisfarben enthalten."));
-    r.item(QStringLiteral("Ein Klick auf das Farbmuster oder das Blech öffnet die Farbprüfung: beide Farben groß "
-                          "nebeneinander, vertauschbar, mit Abstand und wechselndem Umfeld."));
-    r.item(QStringLiteral("„A recept kész!“ reicht das Rezept ein. Es wird akzeptiert, wenn der Farbabstand "
-                          "ΔE zum Muster nicht größer als die Rezepttoleranz ist. Sonst tönen Sie weiter."));
+    r.item(
+        QStringLiteral("Ein Klick auf das Farbmuster oder das Blech öffnet die Farbprüfung: beide Farben groß "
+                       "nebeneinander, vertauschbar, mit Abstand und wechselndem Umfeld."));
+    r.item(
+        QStringLiteral("„A recept kész!“ reicht das Rezept ein. Es wird akzeptiert, wenn der Farbabstand "
+                       "ΔE zum Muster nicht größer als die Rezepttoleranz ist. Sonst tönen Sie weiter."));
 
     r.heading(QStringLiteral("In der Produktion"));
-    r.item(QStringLiteral("Das akzeptierte Rezept wird zu einem Batch von 10000 Einheiten. Die Hauptkomponente "
-                          "(die Basisfarbe mit dem größten Anteil) wird nur zu 60 % dosiert; Basisfarben unter 1 % "
-                          "entfallen. Sie müssen den Batch also nachtönen."));
-    r.item(QStringLiteral("Der Schieberegler reicht von 0 bis 5000 Einheiten, bei einer gewählten Basisfarbe mit "
-                          "mehr als 5000 Einheiten bis 12000. Mengen lassen sich nur erhöhen, nicht verringern."));
-    r.item(QStringLiteral("Der Chargenbehälter fasst 12000 Einheiten. Läuft er über, wird die Hälfte des Batches "
-                          "entsorgt, alle Mengen halbieren sich, und der Überlauf kostet 5000 Punkte."));
-    r.item(QStringLiteral("„Batch ausliefern“ übergibt den Batch der Qualitätssicherung. Dabei wirkt eine "
-                          "verborgene Chargenabweichung, die für das ganze Spiel gleich bleibt. Der Batch wird "
-                          "akzeptiert, wenn der Farbabstand nicht größer als die Chargentoleranz ist."));
+    r.item(
+        QStringLiteral("Das akzeptierte Rezept wird zu einem Batch von 10000 Einheiten. Die Hauptkomponente "
+                       "(die Basisfarbe mit dem größten Anteil) wird nur zu 60 % dosiert; Basisfarben unter 1 % "
+                       "entfallen. Sie müssen den Batch also nachtönen."));
+    r.item(
+        QStringLiteral("Der Schieberegler reicht von 0 bis 5000 Einheiten, bei einer gewählten Basisfarbe mit "
+                       "mehr als 5000 Einheiten bis 12000. Mengen lassen sich nur erhöhen, nicht verringern."));
+    r.item(
+        QStringLiteral("Der Chargenbehälter fasst 12000 Einheiten. Läuft er über, wird die Hälfte des Batches "
+                       "entsorgt, alle Mengen halbieren sich, und der Überlauf kostet 5000 Punkte."));
+    r.item(
+        QStringLiteral("„Batch ausliefern“ übergibt den Batch der Qualitätssicherung. Dabei wirkt eine "
+                       "verborgene Chargenabweichung, die für das ganze Spiel gleich bleibt. Der Batch wird "
+                       "akzeptiert, wenn der Farbabstand nicht größer als die Chargentoleranz ist."));
 
     r.heading(QStringLiteral("Schwankende Basisfarben"));
     r.paragraph(QStringLiteral(

@@ -60,8 +60,8 @@ QByteArray wav(const Signal& s) {
     u32(quint32(36 + data.size()));
     out.append("WAVEfmt ", 8);
     u32(16);
-    u16(1);          // PCM
-    u16(1);          // mono
+    u16(1);  // PCM
+    u16(1);  // mono
     u32(kRate);
     u32(kRate * 2);  // bytes per second
     u16(2);          // block align

@@ -83,10 +83,11 @@ public:
         ensurePlayer();
         if (!sink_) {
             sink_ = std::make_unique<QVideoSink>();
-            QObject::connect(sink_.get(), &QVideoSink::videoFrameChanged, sink_.get(), [this](const QVideoFrame& frame) {
-                if (view_)
-                    view_->Show(frame);
-            });
+            QObject::connect(sink_.get(), &QVideoSink::videoFrameChanged, sink_.get(),
+                             [this](const QVideoFrame& frame) {
+                                 if (view_)
+                                     view_->Show(frame);
+                             });
             player_->setVideoSink(sink_.get());
         }
         if (!view_)

@@ -3,11 +3,11 @@
 // are split into reads.
 #include "dialogs/HighscoreFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 // Reads in pieces of a size drawn from the input's first byte.

@@ -117,8 +117,7 @@ void Type(const QString& text) {
     QVERIFY2(active, "no window of the game has the keyboard focus");
     QWindow* window = active->windowHandle();
     for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 namespace {
