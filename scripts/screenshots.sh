@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes the three screenshots of the README and the AppStream metadata: the
-# main menu, the laboratory and the production screen, each 808 x 601, played
-# through the game's real buttons under a virtual X server (Xvfb).
+# Makes a screenshot of every form and dialog in every state a player meets,
+# each 808 x 601, and a contact sheet of them all, played through the game's
+# real buttons under a virtual X server (Xvfb). Three of them (menu,
+# laboratory, production) are the AppStream metadata's.
 # Usage: scripts/screenshots.sh OUTPUT-FOLDER [BUILD-FOLDER]
 #   BUILD-FOLDER defaults to ./build; the screenshot tool is added to it
 #   (-DPIGMENTRA_SCREENSHOTS=ON). Needs xvfb and xauth; without xvfb-run the
