@@ -60,6 +60,13 @@ public:
         savedTarget_ = AktuelleTonvorlage;
         AktuelleTonvorlage = target.get();
         canvas_ = std::make_unique<TPicture>(nullptr, QStringLiteral("Blech"), 0, 0, 50, 50);
+        NewGame();
+    }
+
+    // A game's own panel and history, as the laboratory makes them: again
+    // after an accepted batch has ended the last game.
+    void NewGame() {
+        Spiel->BatchAkzeptiert = false;
         Spiel->Blech = std::make_unique<TChargenblech>(canvas_.get(), Mischregal);
         panel = Spiel->Blech.get();
         Spiel->Historie = std::make_unique<THistorie>(Mischregal);

@@ -333,6 +333,8 @@ void TestDialogs::verdictSoundOnlyWhenSwitchedOn() {
     Autoproduktion->ShowVerdict(game.target.get(), game.panel);
     ClickButton(Autoproduktion, QStringLiteral("Ok"));
     QCOMPARE(DialogGame::CallsOf(player), QStringList({"FileName=PigmentraOK.wav", "Open", "Play", "Close"}));
+    QVERIFY(!Spiel->Blech);  // the accepted batch ended the game
+    game.NewGame();
 
     FakeMediaLog::Clear();
     FakeMediaLog::MissingFiles() << QStringLiteral("PigmentraNIO.wav");
