@@ -78,19 +78,13 @@ private:
 // the screens built so far are destroyed when the event loop has ended.
 class ScreensAfterStart : public QObject {
 public:
-    explicit ScreensAfterStart(std::function<void()> then) : then_(std::move(then)) { qApp->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::Paint:
-                if (watched == VernicuraStart && !queued_) {
-                    queued_ = true;
-                    QTimer::singleShot(0, this, [this] { build(); });
-                }
-                break;
-            case QEvent::KeyPress:
-            case QEvent::MouseButtonPress: return !build();  // after a failure the press goes nowhere
-            default: break;
-        }
+    explicit ScreensAfterStart(std::function<void()> then) : then_(std::move(then)) {
+        new AfterFirstPaint(VernicuraStart, [this] { build(); });
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+            return !build();  // after a failure the press goes nowhere
         return false;
     }
 
@@ -116,7 +110,6 @@ private:
     }
 
     std::function<void()> then_;
-    bool queued_ = false;
     bool done_ = false;
 };
 
