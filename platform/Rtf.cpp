@@ -87,8 +87,13 @@ int hexValue(char c) {
     return -1;
 }
 
-// Twips to pixels at 96 dots per inch, kept within a sane range.
-qreal twipsToPixels(int twips) { return std::clamp(twips, -30000, 30000) / 15.0; }
+// Paragraph measures are kept within about 53 cm either way when they are
+// read, so sums and negations of them cannot overflow.
+constexpr int MaxTwips = 30000;
+int saneTwips(int twips) { return std::clamp(twips, -MaxTwips, MaxTwips); }
+
+// Twips to pixels at 96 dots per inch.
+qreal twipsToPixels(int twips) { return saneTwips(twips) / 15.0; }
 
 // The code page that goes with a font's character set; 0 and 1 (ANSI and
 // default) leave the document's own code page in force.
@@ -383,18 +388,18 @@ private:
         } else if (w == "qj") {
             g.para.align = Qt::AlignJustify;
         } else if (w == "li") {
-            g.para.left = param;
+            g.para.left = saneTwips(param);
         } else if (w == "ri") {
-            g.para.right = param;
+            g.para.right = saneTwips(param);
         } else if (w == "fi") {
-            g.para.first = param;
+            g.para.first = saneTwips(param);
         } else if (w == "tx") {
             if (hasParam && param > 0 && g.para.tabs.size() < 64)
-                g.para.tabs.push_back(param);
+                g.para.tabs.push_back(saneTwips(param));
         } else if (w == "sb") {
-            g.para.before = param;
+            g.para.before = saneTwips(param);
         } else if (w == "sa") {
-            g.para.after = param;
+            g.para.after = saneTwips(param);
         } else if (w == "deff") {
             if (hasParam)
                 defaultFont_ = param;

@@ -211,6 +211,18 @@ void RtfTest::malformedInputYieldsTheReadableText() {
     QTextDocument doc;
     LoadRtf(&doc, "{\\rtf1 \\fs99999999999999999 riesig}");
     QVERIFY(FormatOf(doc, QStringLiteral("riesig")).fontPointSize() <= 200.0);
+    // Indents and tab stops at the ends of the number range are kept within
+    // the page, on both sides, and a hanging first line is still laid out.
+    LoadRtf(&doc,
+            "{\\rtf1 \\li-99999999999\\fi-99999999999\\tx99999999999\\sb-9999999999 a\\tab b\\par"
+            "\\li99999999999\\ri99999999999\\fi99999999999\\sa99999999999 c}");
+    doc.setTextWidth(223);
+    QVERIFY(doc.size().height() >= 0);
+    for (const QString& text : {QStringLiteral("a\tb"), QStringLiteral("c")}) {
+        const QTextBlockFormat block = BlockWith(doc, text).blockFormat();
+        for (qreal measure : {block.leftMargin(), block.rightMargin(), block.textIndent(), block.bottomMargin()})
+            QVERIFY2(qAbs(measure) <= 2000.0, qPrintable(QString::number(measure)));
+    }
 }
 
 void RtfTest::nestingBeyondTheCapKeepsTextButNotState() {
