@@ -66,6 +66,14 @@ void LaboratoryTest::freshGameShowsAnEmptyLaboratory() {
     QCOMPARE(Mischregal->SelectedIndex, -1);
     QCOMPARE(Spiel->Historie->Count, 0);
     QCOMPARE(Spielschirm->windowTitle(), QStringLiteral("Ausarbeitung von neuen Farbtönen"));
+
+    // The next game starts from the empty pot, not the last game's mixture.
+    const QColor emptyPot = ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20);
+    ScreenGame::LabDose(7, 40);  // "762" = (255, 150, 150)
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), QColor(255, 150, 150));
+    game.StartLab();
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), emptyPot);
+    QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50), QColor(0, 0, 0));
 }
 
 void LaboratoryTest::potWithoutSelectionDoesNothing() {
