@@ -16,3 +16,11 @@ constexpr qint64 MaxPicturePixels = qint64(4096) * 4096;
 // than MaxPicturePixels):
 // the caller then hands the file to Qt's general reader.
 QImage ReadPlainBmp(const uchar* data, qint64 size);
+
+// The headers a plain BMP starts with (file header and information header).
+constexpr qint64 PlainBmpHeaderSize = 54;
+
+// The size of the picture ReadPlainBmp would decode from a file of
+// `fileSize` bytes that starts with `header`, found without reading the
+// pixels; an invalid size when it would refuse the file.
+QSize PlainBmpSize(const uchar* header, qint64 headerSize, qint64 fileSize);

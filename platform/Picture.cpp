@@ -219,9 +219,18 @@ bool TPicture::LoadDecoration(const QString& fileName) {
     } catch (const ToolkitError&) {
         return false;
     }
-    QImageReader header(&file);
-    const QSize size = header.size();
-    if (!header.canRead() || !WithinBudget(size))
+    // Our own artwork's size is in its headers; other files are left to
+    // Qt's readers (which load their plugins to tell).
+    const QByteArray start = file.read(PlainBmpHeaderSize);
+    QSize size = PlainBmpSize(reinterpret_cast<const uchar*>(start.constData()), start.size(), file.size());
+    if (!size.isValid()) {
+        file.seek(0);
+        QImageReader header(&file);
+        size = header.size();
+        if (!header.canRead())
+            return false;
+    }
+    if (!WithinBudget(size))
         return false;
     pending_ = fileName;
     if (!fixedSize_)

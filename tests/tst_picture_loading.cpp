@@ -121,6 +121,15 @@ void PictureLoadingTest::decorationIsReadWhenFirstNeeded() {
     QVERIFY(!picture.LoadDecoration(dir.filePath(QStringLiteral("missing.png"))));
     QCOMPARE(picture.Pixel(0, 0), 0x0080FFu);
 
+    // A picture in another format takes its size from Qt's readers.
+    QImage png(7, 9, QImage::Format_RGB32);
+    png.fill(qRgb(10, 20, 30));
+    QVERIFY(png.save(dir.filePath(QStringLiteral("other.png")), "PNG"));
+    TPicture other(&parent, QStringLiteral("other"), 0, 0);
+    QVERIFY(other.LoadDecoration(dir.filePath(QStringLiteral("other.png"))));
+    QCOMPARE(other.size(), QSize(7, 9));
+    QCOMPARE(other.Pixel(6, 8), 0x0A141Eu);
+
     // Painting on a decoration paints on the file's pixels.
     TPicture painted(&parent, QStringLiteral("painted"), 0, 0);
     QVERIFY(painted.LoadDecoration(path));

@@ -1,7 +1,8 @@
 // fuzz-qt: Core Gui
 //
 // The quick artwork reader on arbitrary bytes: it must never read outside the
-// file, and whatever it accepts is a whole picture within its size limit.
+// file, whatever it accepts is a whole picture within its size limit, and
+// the size it reads from the headers alone is the decoded picture's.
 #include "platform/Bmp.h"
 
 #include <cstddef>
@@ -10,6 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QImage image = ReadPlainBmp(data, qint64(size));
+    // The size read from the headers alone is that of the decoded picture.
+    if (PlainBmpSize(data, qint64(size), qint64(size)) != (image.isNull() ? QSize() : image.size()))
+        std::abort();
     if (image.isNull())
         return 0;
     const qint64 pixels = qint64(image.width()) * image.height();
