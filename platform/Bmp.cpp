@@ -73,9 +73,7 @@ void convertRow(const uchar* source, QRgb* target, qint64 width) {
 #endif
     convertRowPlain(source, target, 0, width);
 }
-}  // namespace
 
-namespace {
 // Where a plain BMP keeps its pixels, read from its headers (the first
 // PlainBmpHeaderSize bytes) and checked against the file's size.
 struct PlainLayout {
