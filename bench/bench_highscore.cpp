@@ -1,7 +1,7 @@
 // Reading the highscore over a file of 1,000,000 records (150 MB) against
 // reading the same file once with plain read() calls (what `cat > /dev/null`
 // does), both page-cached, in one run.
-#include "dialogs/HighscoreFile.h"
+#include "platform/HighscoreFile.h"
 
 #include <benchmark/benchmark.h>
 

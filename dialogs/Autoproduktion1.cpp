@@ -2,14 +2,14 @@
 
 #include "colour/Mischregal1.h"
 #include "colour/Tonvorlage1.h"
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "dialogs/Highscore1.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 TAutoproduktion* Autoproduktion = nullptr;
 

@@ -2,12 +2,12 @@
 
 #include "colour/Mischregal1.h"
 #include "colour/Tonvorlage1.h"
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 TFarbenpruefung* Farbenpruefung = nullptr;
 

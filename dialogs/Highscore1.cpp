@@ -1,6 +1,6 @@
 #include "dialogs/Highscore1.h"
 
-#include "dialogs/HighscoreFile.h"
+#include "platform/HighscoreFile.h"
 #include "platform/Controls.h"
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"

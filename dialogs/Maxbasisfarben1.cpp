@@ -1,6 +1,6 @@
 #include "dialogs/Maxbasisfarben1.h"
 
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "shell/Hardware1.h"

@@ -1,14 +1,14 @@
 #include "dialogs/Produktionsbeschluss1.h"
 
 #include "colour/Mischregal1.h"
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 TProduktionsbeschluss* Produktionsbeschluss = nullptr;
 

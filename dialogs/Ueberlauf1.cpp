@@ -1,12 +1,12 @@
 #include "dialogs/Ueberlauf1.h"
 
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
 #include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 TUeberlauf* Ueberlauf = nullptr;
 

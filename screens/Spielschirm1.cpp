@@ -15,7 +15,7 @@
 #include "screens/Dosierschritt.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 TSpielschirm* Spielschirm = nullptr;
 

@@ -17,7 +17,7 @@
 #include "screens/Spielschirm1.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 TSpielschirm2* Spielschirm2 = nullptr;
 

@@ -19,7 +19,7 @@
 #include "shell/Autotypen1.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The colour model without screens: mixing, drift of the base colours,
 // target shades, recipes and the test panel.
-#include "RuleDraw.h"
+#include "support/RuleDraw.h"
 #include "colour/Basisfarbe1.h"
 #include "colour/Mischregal1.h"
 #include "colour/Rezeptur1.h"

@@ -1,6 +1,6 @@
 // The shelf on screen: swatches and their selection rules, the shade history
 // with the customer manager, and the drift of the base colours over time.
-#include "RuleDraw.h"
+#include "support/RuleDraw.h"
 #include "colour/Basisfarbe1.h"
 #include "colour/Chargenschwankungen1.h"
 #include "colour/Historie1.h"

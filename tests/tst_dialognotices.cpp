@@ -1,5 +1,5 @@
 // The rule notices and the customer manager.
-#include "DialogGame.h"
+#include "support/DialogGame.h"
 
 #include "dialogs/Kundenmanager1.h"
 #include "dialogs/Maxbasisfarben1.h"

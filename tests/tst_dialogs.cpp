@@ -1,8 +1,8 @@
 // The colour check, the production decision and the car production verdict.
-#include "DialogGame.h"
+#include "support/DialogGame.h"
 
 #include "dialogs/Autoproduktion1.h"
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "dialogs/Farbenpruefung1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "platform/Controls.h"

@@ -1,7 +1,7 @@
 // The highscore: 150-byte records appended to Pigmentra.hsc, the 30 lowest
 // totals listed ascending, and the clear button.
 #include "dialogs/Highscore1.h"
-#include "dialogs/HighscoreFile.h"
+#include "platform/HighscoreFile.h"
 #include "platform/Controls.h"
 #include "support/TestSupport.h"
 

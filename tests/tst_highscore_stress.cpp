@@ -10,7 +10,7 @@
 #include "support/TestSupport.h"
 
 #include "dialogs/Highscore1.h"
-#include "dialogs/HighscoreFile.h"
+#include "platform/HighscoreFile.h"
 #include "platform/Controls.h"
 
 #include <QApplication>

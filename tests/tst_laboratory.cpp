@@ -2,7 +2,7 @@
 // history rows and pauses, the recipe limit, the colour check with the
 // screen's activation, the boss key, handing the recipe in, the drift notice
 // and leaving the game.
-#include "ScreenGame.h"
+#include "support/ScreenGame.h"
 
 #include "colour/Chargenschwankungen1.h"
 #include "dialogs/Farbenpruefung1.h"

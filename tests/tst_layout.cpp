@@ -3,7 +3,7 @@
 // form uses, no artwork shows through a label's text, and no picture or
 // panel that runs across a form stops short of its right or bottom edge
 // leaving a strip of another colour there.
-#include "DialogGame.h"
+#include "support/DialogGame.h"
 
 #include "dialogs/Autoproduktion1.h"
 #include "dialogs/Farbenpruefung1.h"

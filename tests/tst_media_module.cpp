@@ -1,7 +1,7 @@
 // The media stack is a module loaded at first use: building and showing the
 // screens loads none of it, and a game whose module is missing runs silent,
 // reporting the clip it cannot show.
-#include "DialogGame.h"
+#include "support/DialogGame.h"
 
 #include "dialogs/Kundenmanager1.h"
 #include "platform/Media.h"

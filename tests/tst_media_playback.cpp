@@ -2,7 +2,7 @@
 // painted into the manager's panel.
 // Kept apart from the other tests because GStreamer, PulseAudio and GLib keep
 // allocations of their own until exit, so this one runs without leak checks.
-#include "DialogGame.h"
+#include "support/DialogGame.h"
 
 #include "dialogs/Kundenmanager1.h"
 #include "platform/Controls.h"

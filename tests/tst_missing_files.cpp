@@ -4,7 +4,7 @@
 // loaded in play shows the error box and the game goes on. A FIFO or an
 // over-large picture header in a file's place is refused at once like a
 // damaged file; an alarm ends a run that waits on one.
-#include "ScreenGame.h"
+#include "support/ScreenGame.h"
 
 #include "dialogs/Autoproduktion1.h"
 #include "dialogs/Farbenpruefung1.h"
@@ -17,7 +17,7 @@
 #include "platform/DataFiles.h"
 #include "platform/Media.h"
 #include "shell/Hardware1.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 #include "shell/Vernicura1.h"
 #include "shell/Vernicurastart1.h"
 

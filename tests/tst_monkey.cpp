@@ -6,7 +6,7 @@
 //   PIGMENTRA_MONKEY_EVENTS  number of events (default 3000)
 //   PIGMENTRA_MONKEY_SEED    seed of the stream (default 1, whose first 3000
 //                            events reach every one of the twelve forms)
-#include "ScreenGame.h"
+#include "support/ScreenGame.h"
 #include "support/TestSupport.h"
 
 #include "colour/Basisfarbe1.h"

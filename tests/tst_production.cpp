@@ -2,7 +2,7 @@
 // vessel's level and its overflow, dosing into the batch, delivery to quality
 // control, leaving with "Vége", and the track bar of a main component above
 // 5000 units.
-#include "ScreenGame.h"
+#include "support/ScreenGame.h"
 
 #include "dialogs/Autoproduktion1.h"
 #include "dialogs/Farbenpruefung1.h"

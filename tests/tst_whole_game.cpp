@@ -1,6 +1,6 @@
 // One whole game through the real forms: start screen, main menu, laboratory,
 // production decision, production, car production verdict, highscore record.
-#include "ScreenGame.h"
+#include "support/ScreenGame.h"
 
 #include "dialogs/Autoproduktion1.h"
 #include "dialogs/Highscore1.h"

@@ -1,7 +1,7 @@
 // Arbitrary bytes as a highscore file: reading never crashes, keeps at most
 // 30 entries in ascending order, and gives the same table however the bytes
 // are split into reads.
-#include "dialogs/HighscoreFile.h"
+#include "platform/HighscoreFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "dialogs/Dialoghilfen1.h"
+#include "dialogs/Dialoghilfen.h"
 
 #include "platform/Controls.h"
 #include "platform/Form.h"

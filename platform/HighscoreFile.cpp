@@ -1,4 +1,4 @@
-#include "dialogs/HighscoreFile.h"
+#include "platform/HighscoreFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -13,7 +13,7 @@
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 #include "colour/Historie1.h"
 #include "colour/Mischregal1.h"

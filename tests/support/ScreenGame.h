@@ -17,7 +17,7 @@
 #include "screens/Spielschirm21.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
-#include "shell/Spiel1.h"
+#include "shell/Spiel.h"
 
 #include <QApplication>
 #include <QPushButton>
