@@ -1,7 +1,7 @@
 #include "dialogs/Highscore1.h"
 
-#include "platform/HighscoreFile.h"
 #include "platform/Controls.h"
+#include "platform/HighscoreFile.h"
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"
 

@@ -1,6 +1,5 @@
 // The colour model without screens: mixing, drift of the base colours,
 // target shades, recipes and the test panel.
-#include "support/RuleDraw.h"
 #include "colour/Basisfarbe1.h"
 #include "colour/Mischregal1.h"
 #include "colour/Rezeptur1.h"
@@ -8,6 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Picture.h"
 #include "shell/Konfiguration1.h"
+#include "support/RuleDraw.h"
 
 #include <QRegularExpression>
 #include <QtTest>

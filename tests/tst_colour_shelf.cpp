@@ -1,6 +1,5 @@
 // The shelf on screen: swatches and their selection rules, the shade history
 // with the customer manager, and the drift of the base colours over time.
-#include "support/RuleDraw.h"
 #include "colour/Basisfarbe1.h"
 #include "colour/Chargenschwankungen1.h"
 #include "colour/Historie1.h"
@@ -12,6 +11,7 @@
 #include "platform/Picture.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
+#include "support/RuleDraw.h"
 #include "support/TestSupport.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The highscore: 150-byte records appended to Pigmentra.hsc, the 30 lowest
 // totals listed ascending, and the clear button.
 #include "dialogs/Highscore1.h"
-#include "platform/HighscoreFile.h"
 #include "platform/Controls.h"
+#include "platform/HighscoreFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -10,8 +10,8 @@
 #include "support/TestSupport.h"
 
 #include "dialogs/Highscore1.h"
-#include "platform/HighscoreFile.h"
 #include "platform/Controls.h"
+#include "platform/HighscoreFile.h"
 
 #include <QApplication>
 #include <QDir>
