@@ -1,23 +1,41 @@
-# Fails when a source file includes a header of a layer above its own.
-# Run by the build (target pigmentra_layers) whenever a source changes:
-#   cmake -DLAYER=<name> -DALLOWED=<prefix,...> -DFILES=<file,...> -DSTAMP=<file> -P CheckLayers.cmake
+# Fails when a source file includes a header it may not use: one of a layer
+# above its own, or one of a folder its own folder stays clear of. Run by the
+# build whenever a source changes:
+#   cmake -DLAYER=<name> -DALLOWED=<prefix,...> -DFILES=<file,...>
+#         [-DEXCEPT=<file>=<prefix>,...] -DSTAMP=<file> -P CheckLayers.cmake
 # A prefix is the start of an include path ("platform/", "shell/Konfiguration1.h").
+# An exception lets one file (a path ending) include one more prefix.
 string(REPLACE "," ";" ALLOWED "${ALLOWED}")
 string(REPLACE "," ";" FILES "${FILES}")
+string(REPLACE "," ";" EXCEPT "${EXCEPT}")
 set(failed FALSE)
 foreach(file IN LISTS FILES)
+  set(prefixes ${ALLOWED})
+  foreach(exception IN LISTS EXCEPT)
+    string(REGEX REPLACE "=.*" "" exception_file "${exception}")
+    string(REGEX REPLACE "^[^=]*=" "" exception_prefix "${exception}")
+    string(LENGTH "${file}" file_length)
+    string(LENGTH "${exception_file}" exception_length)
+    if(file_length GREATER_EQUAL exception_length)
+      math(EXPR tail_start "${file_length} - ${exception_length}")
+      string(SUBSTRING "${file}" ${tail_start} -1 tail)
+      if(tail STREQUAL exception_file)
+        list(APPEND prefixes "${exception_prefix}")
+      endif()
+    endif()
+  endforeach()
   file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" included "${line}")
     set(allowed FALSE)
-    foreach(prefix IN LISTS ALLOWED)
+    foreach(prefix IN LISTS prefixes)
       string(FIND "${included}" "${prefix}" at)
       if(at EQUAL 0)
         set(allowed TRUE)
       endif()
     endforeach()
     if(NOT allowed)
-      message(SEND_ERROR "${file}: the ${LAYER} layer may not include \"${included}\" (it may use: ${ALLOWED})")
+      message(SEND_ERROR "${file}: ${LAYER} may not include \"${included}\" (it may use: ${prefixes})")
       set(failed TRUE)
     endif()
   endforeach()

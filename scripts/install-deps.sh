@@ -10,7 +10,7 @@ pkgs=(
   fonts-liberation
 )
 if [ "${1:-}" = "--test" ]; then
-  pkgs+=(xvfb xauth xdotool x11-utils openbox x11-apps python3 clang libclang-rt-14-dev libbenchmark-dev gstreamer1.0-plugins-base-apps ccache)
+  pkgs+=(xvfb xauth xdotool x11-utils openbox x11-apps python3 clang libclang-rt-14-dev libbenchmark-dev gstreamer1.0-plugins-base-apps ccache clang-format git)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

@@ -12,24 +12,27 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 0700 "$XDG_RUNTIME_DIR"
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DPIGMENTRA_WERROR=ON
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# Our own style, as .clang-format says, over every tracked C++ file.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
+cmake --preset default
+cmake --build --preset default -j"$jobs"
+ctest --preset default -j"$jobs"
 
 # The end-to-end game: the Release game played on a real X display (Xvfb,
 # without and with openbox) through real clicks and keys (tests/e2e).
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
-cmake --build build-release -j"$jobs" --target pigmentra
-ctest --test-dir build-release -L e2e --output-on-failure
+cmake --preset release
+cmake --build --preset release -j"$jobs"
+ctest --preset e2e
 
 # GStreamer, PulseAudio, D-Bus and GLib keep allocations of their own until
 # exit; leak checking covers our code, the media stack is suppressed.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_init_order=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DPIGMENTRA_SANITIZE=ON -DPIGMENTRA_WERROR=ON
-cmake --build build-asan -j"$jobs"
-ctest --test-dir build-asan --output-on-failure -j"$jobs"
+cmake --preset asan
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"
 
 if [ -f tests/fuzz/run-fuzzers.sh ]; then
   bash tests/fuzz/run-fuzzers.sh "${PIGMENTRA_FUZZ_SECONDS:-30}"
