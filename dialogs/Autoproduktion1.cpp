@@ -6,7 +6,6 @@
 #include "dialogs/Highscore1.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
-#include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Spiel.h"
@@ -84,7 +83,7 @@ void TAutoproduktion::PaintCar(QColor batch, QColor target) {
 void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
     if (!target || !panel || !Konfiguration)
         return;
-    Punktestand += 2000;
+    Punktestand += KostenAutoproduktion;
     SetGrowingText(GesamtKosten, PointsText(Punktestand), 107);
     PaintCar(ToQColor(panel->Colour), ToQColor(target->Colour));
 
@@ -100,7 +99,7 @@ void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
     if (Accepted && Spiel)
         Spiel->BatchAkzeptiert = true;
     if (Accepted && HighScore)
-        HighScore->AddEntry(QStringLiteral("Pigmentra.hsc"), Spielername, Punktestand);
+        HighScore->AddEntry(QString::fromLatin1(HighscoreFileName), Spielername, Punktestand);
     PlaySound(MediaPlayer.get(), Accepted ? DataFiles::OKSound : DataFiles::NIOSound);
     ShowForm();
 }

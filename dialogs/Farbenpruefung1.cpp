@@ -5,7 +5,6 @@
 #include "dialogs/Dialoghilfen.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
-#include "screens/Spielschirm1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Spiel.h"
 
@@ -61,7 +60,7 @@ void TFarbenpruefung::ShowCheck(TTonvorlage* target, TChargenblech* panel) {
     Surround = 0;
     SavedColour = palette().color(QPalette::Window);
     // The surround keeps whatever colour it was left with.
-    Punktestand += 200;
+    Punktestand += KostenFarbenpruefung;
     PaintSamples();
 }
 

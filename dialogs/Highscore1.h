@@ -9,6 +9,9 @@ class TColourBox;
 class TPicture;
 class TStringGrid;
 
+// The highscore file's name, in TEMP (platform/HighscoreFile.h has the rest).
+inline constexpr char HighscoreFileName[] = "Pigmentra.hsc";
+
 // The highscore table: the 30 lowest totals of the highscore file,
 // ascending, with a button that clears the file.
 class THighScore : public TForm {

@@ -41,7 +41,7 @@ TKundenmanager::TKundenmanager() : TForm(QStringLiteral("Kundenmanager"), QStrin
 TKundenmanager::~TKundenmanager() = default;
 
 void TKundenmanager::FormShow() {
-    Punktestand += 500;
+    Punktestand += KostenKundenmanager;
     // The clip plays whether sound is on or not; only the voice obeys the switch.
     KundenmanagerFigur->SetFileName(DataFiles::FaustClip);
     KundenmanagerFigur->Open();

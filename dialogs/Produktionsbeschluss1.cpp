@@ -41,7 +41,7 @@ TProduktionsbeschluss::~TProduktionsbeschluss() = default;
 void TProduktionsbeschluss::ShowDecision(TChargenblech* panel) {
     if (!panel || !Konfiguration)
         return;
-    Punktestand += 1000;
+    Punktestand += KostenProduktionsbeschluss;
     SetGrowingText(GesamtKosten, PointsText(Punktestand), 107);
     // A difference exactly at the tolerance passes.
     const bool accepted = !(panel->Lab.DeltaE > Konfiguration->RezeptToleranz);

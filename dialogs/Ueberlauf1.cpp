@@ -3,7 +3,6 @@
 #include "dialogs/Dialoghilfen.h"
 #include "platform/Controls.h"
 #include "platform/Toolkit.h"
-#include "screens/Spielschirm21.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Spiel.h"
@@ -55,7 +54,7 @@ void TUeberlauf::ShowNotice() {
 }
 
 void TUeberlauf::Button1Click() {
-    Punktestand += 5000;
+    Punktestand += KostenUeberlauf;
     if (Spiel)
         Spiel->PunkteZeigen();
     CloseSound(MediaPlayer.get());

@@ -315,7 +315,7 @@ void buildMenuSteps(Tour& tour) {
     // The highscore table with 30 results.
     tour.Add([] {
         for (int i = 0; i < 30; ++i)
-            HighScore->AddEntry(QStringLiteral("Pigmentra.hsc"), QStringLiteral("Spieler %1").arg(i + 1),
+            HighScore->AddEntry(QString::fromLatin1(HighscoreFileName), QStringLiteral("Spieler %1").arg(i + 1),
                                 4000 + i * 737 % 9000);
         click(Vernicura->BHighScore, "highscore button");
     });

@@ -81,6 +81,8 @@ public:
     void SetColour(QColor colour);
     QColor Colour() const { return colour_; }
     std::function<void(int)> OnKeyPress;
+    // The character OnKeyPress gets for Enter.
+    static constexpr int EnterKey = 13;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -148,7 +148,7 @@ void TSpielschirm::AutoScrollBar1Change() {
     TChargenblech* blech = Spiel->Blech.get();
     TakeAddition(blech, AutoChargenblechImage);
     AuswahlTopf->FloodFill(60, 20, ToQColor(blech->Colour));
-    BookAddition(MediaPlayer.get(), 100, Spiel->Historie.get());
+    BookAddition(MediaPlayer.get(), KostenLabordosierung, Spiel->Historie.get());
 
     TBasisfarbe* farbe = Mischregal->Basisfarben[Mischregal->SelectedIndex].get();
     const int pause = DosingPause(farbe->Amount - farbe->PreviousAmount);
@@ -160,7 +160,7 @@ void TSpielschirm::AutoScrollBar1Change() {
 }
 
 void TSpielschirm::AutoScrollBarKeyPress(int key) {
-    if (key == 13)
+    if (key == TTrackBar::EnterKey)
         AutoScrollBar1Change();
 }
 

@@ -25,7 +25,6 @@ namespace {
 // The vessel holds 12000 units; its level line runs over 130 pixel rows.
 constexpr double VesselUnits = 12000.0;
 constexpr double VesselRows = 130.0;
-constexpr int ProductionCost = 700;
 
 QColor buttonFace() { return ToQColor(clBtnFace); }
 }  // namespace
@@ -292,7 +291,7 @@ void TSpielschirm2::AutoScrollBarChange() {
     Chargenschwankungen->Check(Mischregal);
     ShowJet(AuswahlStrahl);
     TakeAddition(blech, AutoChargenblechImage);
-    BookAddition(MediaPlayer2.get(), ProductionCost, historie);
+    BookAddition(MediaPlayer2.get(), KostenProduktionsdosierung, historie);
 
     TBasisfarbe* farbe = Mischregal->Basisfarben[Mischregal->SelectedIndex].get();
     const double added = farbe->Amount - farbe->PreviousAmount;
@@ -313,7 +312,7 @@ void TSpielschirm2::AutoScrollBarChange() {
 }
 
 void TSpielschirm2::AutoScrollBarKeyPress(int key) {
-    if (key == 13)
+    if (key == TTrackBar::EnterKey)
         AutoScrollBarChange();
 }
 

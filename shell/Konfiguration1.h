@@ -21,6 +21,16 @@ struct TLevelParameter {
 // Level index 0 is the most lenient; its picture is "PigmentraLevel1.bmp".
 extern const TLevelParameter LevelTable[3];
 
+// What each action adds to Punktestand; nothing else changes the total but
+// the reset to 0 at each game start.
+constexpr int32_t KostenLabordosierung = 100;         // a dose into the laboratory mixture
+constexpr int32_t KostenProduktionsdosierung = 700;   // a dose into the production batch
+constexpr int32_t KostenFarbenpruefung = 200;         // opening the colour check
+constexpr int32_t KostenKundenmanager = 500;          // the customer manager's scene
+constexpr int32_t KostenProduktionsbeschluss = 1000;  // handing a recipe in
+constexpr int32_t KostenAutoproduktion = 2000;        // delivering a batch
+constexpr int32_t KostenUeberlauf = 5000;             // confirming the overflow notice
+
 class TKonfiguration {
 public:
     int32_t MaxVorlagenfarben = 6;

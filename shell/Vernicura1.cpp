@@ -292,7 +292,7 @@ void TVernicura::TonClick() {
 
 void TVernicura::BHighScoreClick() {
     if (HighScore)
-        HighScore->ShowTable(QStringLiteral("Pigmentra.hsc"));
+        HighScore->ShowTable(QString::fromLatin1(HighscoreFileName));
 }
 
 void TVernicura::ClearCarMarks() {

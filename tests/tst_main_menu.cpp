@@ -471,7 +471,7 @@ void MainMenuTest::secondGameStartsAtZeroWithNewLevel() {
             return;
         ++labRuns_;
         pointsAtLabStart_ = Punktestand;
-        Punktestand += 1234;  // what the game cost
+        Punktestand = pointsAtLabStart_ + 1234;  // what the game cost
         Konfiguration->Produktionsphase = 1;
         form->Close();
     };
