@@ -346,9 +346,19 @@ void LaboratoryTest::visszaEndsTheModalRunAndDropsTheGame() {
     QCOMPARE(FakeMediaLog::Calls().last(), QStringLiteral("Spielschirm.MediaPlayer:Close"));
     QCOMPARE(Punktestand, 100);
 
-    // With no game, a late activation or the pot is ignored.
+    // With no game, a late activation or the pot is ignored, though a base
+    // colour is still selected and the drift is due: no notice of the ended
+    // game comes up over the menu, no jet shows, nothing is charged.
+    QCOMPARE(Mischregal->SelectedIndex, 7);
+    game.clock.AdvanceSeconds(121);
+    game.onModal = [](TForm* form) {
+        QVERIFY2(form != NeueBasisfarben, "the ended game's laboratory dosed: its drift notice came up");
+        QVERIFY(ScreenGame::PressDefault(form));
+    };
     Spielschirm->AutoScrollBar1Change();
     Spielschirm->BossKey();
+    QVERIFY(!NeueBasisfarben->isVisible());
+    QVERIFY(Spielschirm->AuswahlStrahl->isHidden());
     QCOMPARE(Punktestand, 100);
 }
 

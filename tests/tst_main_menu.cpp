@@ -383,7 +383,19 @@ void MainMenuTest::pickersWorkByKeyboardAsByClicks() {
         QVERIFY(Player::Key(Qt::Key_Tab));
     QCOMPARE(Player::FocusWidget(), cars);
     QVERIFY(AutoFarbenListe[0]->Gewaehlt);
+    // Right stops at the end of the row instead of running on into the
+    // next; Left stops at the start of a row, also below the first.
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(Player::Key(Qt::Key_Right));
+    QVERIFY(AutoFarbenListe[2]->Gewaehlt);
+    QCOMPARE(MarkedCars(), 1);
+    QVERIFY(Player::Key(Qt::Key_Left));
+    QVERIFY(Player::Key(Qt::Key_Left));
     QVERIFY(Player::Key(Qt::Key_Down));
+    QVERIFY(AutoFarbenListe[3]->Gewaehlt);
+    QVERIFY(Player::Key(Qt::Key_Left));
+    QVERIFY(AutoFarbenListe[3]->Gewaehlt);
+    QCOMPARE(MarkedCars(), 1);
     QVERIFY(Player::Key(Qt::Key_Right));
     QVERIFY(AutoFarbenListe[4]->Gewaehlt);
     QCOMPARE(MarkedCars(), 1);
