@@ -348,6 +348,20 @@ void ProductionTest::gameDialogsCloseWhenTheGameMovesOnOrEnds() {
     QVERIFY(game.StartLab());
     QVERIFY(!Autoproduktion->isVisible());
     QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Spielschirm));
+
+    // So does an overflow notice not yet confirmed, without its charge: the
+    // game it belonged to is over.
+    QVERIFY(produce({{0, 40}, {12, 60}}));
+    QVERIFY(ScreenGame::ProductionDose(15, 4307));
+    QVERIFY(ScreenGame::ProductionDose(12, 3601));
+    QVERIFY(Ueberlauf->isVisible());
+    const int points = Punktestand;
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("Ende")));
+    QVERIFY(!Ueberlauf->isVisible());
+    QCOMPARE(Punktestand, points);
+    QVERIFY(game.StartLab());
+    QVERIFY(!Ueberlauf->isVisible());
+    QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Spielschirm));
 }
 
 void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
