@@ -216,34 +216,24 @@ void MainMenuTest::programEndsByQuitButtonOrClosingStartScreen() {
 }
 
 void MainMenuTest::menuLayoutAndTitleStripsInFront() {
-    // The layout table's positions; caption strips lie over the boxes they
-    // title; the rules and the credit line start hidden.
-    QCOMPARE(Vernicura->size(), QSize(808, 601));
-    QCOMPARE(Vernicura->Panel1->geometry(), QRect(0, 300, 816, 255));
-    QCOMPARE(Vernicura->TextAnleitung->geometry(), QRect(7, 23, 239, 203));
-    QCOMPARE(Vernicura->InhaltAnleitung->geometry(), QRect(9, 14, 223, 176));
+    // The controls as the player meets them (that they fit the form, clear
+    // of one another, with no text cut, is tst_layout's part); caption
+    // strips lie over the boxes they title; the rules and the credit line
+    // start hidden.
     QVERIFY(Vernicura->InhaltAnleitung->isReadOnly());
     QCOMPARE(Vernicura->InhaltAnleitung->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(Vernicura->AuswahlFarben->geometry(), QRect(255, 16, 236, 144));
-    QCOMPARE(Vernicura->AutofarbenAuswahl->geometry(), QRect(7, 24, 220, 109));
     QCOMPARE(Vernicura->AutofarbenAuswahl->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(Vernicura->AuswahlTypen->geometry(), QRect(499, 22, 295, 138));
     QCOMPARE(Vernicura->Spieler1Name->text(), QStringLiteral("Spieler 1"));
     QCOMPARE(Vernicura->Spieler1Name->maxLength(), 20);
     const struct {
         const char* name;
         const char* caption;
-        QRect geometry;
-    } buttons[] = {{"Anleitung", "Szabály", {561, 168, 75, 25}},
-                   {"BHighScore", "Csúcsok", {640, 168, 75, 25}},
-                   {"Ton", "Ton aus", {720, 168, 75, 25}},
-                   {"Ende", "Vége", {641, 200, 75, 25}},
-                   {"Ok", "Játék", {720, 200, 75, 25}}};
+    } buttons[] = {
+        {"Anleitung", "Szabály"}, {"BHighScore", "Csúcsok"}, {"Ton", "Ton aus"}, {"Ende", "Vége"}, {"Ok", "Játék"}};
     for (const auto& b : buttons) {
         auto* button = Vernicura->findChild<QPushButton*>(QString::fromLatin1(b.name));
         QVERIFY2(button, b.name);
         QCOMPARE(button->text(), QString::fromUtf8(b.caption));
-        QCOMPARE(button->geometry(), b.geometry);
     }
     QCOMPARE(Vernicura->DefaultButton(), Vernicura->Ok);
 
@@ -256,7 +246,6 @@ void MainMenuTest::menuLayoutAndTitleStripsInFront() {
     auto* strip = Vernicura->GroupBox2->findChild<QLabel*>();
     QVERIFY(strip);
     QCOMPARE(strip->text(), QStringLiteral(" Nehézségi szint"));
-    QCOMPARE(strip->pos(), QPoint(2, 7));
     QCOMPARE(strip->palette().color(QPalette::Window), QColor(0, 128, 255));
 
     QVERIFY(Vernicura->TextAnleitung->isHidden());
