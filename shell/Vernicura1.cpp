@@ -226,6 +226,16 @@ void TVernicura::FreeGameObjects() {
 }
 
 void TVernicura::OkClick() {
+    if (!PrepareNewGame())
+        return;
+    // Returns when the game's screens have been closed again; then the menu
+    // is the window in front, also where no window manager activates it.
+    Spielschirm->FormShow();
+    if (isVisible())
+        ShowForm();
+}
+
+bool TVernicura::PrepareNewGame() {
     Randomize(ClockSeed());
     Spielername = Spieler1Name->text();
 
@@ -238,7 +248,7 @@ void TVernicura::OkClick() {
     }
     if (!car) {
         ShowGameMessage(NoSelectionMessage);
-        return;
+        return false;
     }
     AktuelleTonvorlage = car->Tonvorlage.get();
 
@@ -251,20 +261,16 @@ void TVernicura::OkClick() {
     }
     if (level < 0) {
         ShowGameMessage(NoSelectionMessage);
-        return;
+        return false;
     }
     Konfiguration->ApplyLevel(level);
     Konfiguration->Produktionsphase = 0;
 
     Punktestand = 0;
     if (!Spielschirm)
-        return;
+        return false;
     Spiel->PunkteZeigen();
-    // Returns when the game's screens have been closed again; then the menu
-    // is the window in front, also where no window manager activates it.
-    Spielschirm->FormShow();
-    if (isVisible())
-        ShowForm();
+    return true;
 }
 
 void TVernicura::EndeClick() { QApplication::quit(); }

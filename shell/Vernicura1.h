@@ -44,6 +44,10 @@ public:
 
     // Starts a game with the marked car colour and level.
     void OkClick();
+    // Everything "Játék" does before the laboratory opens: the reseed, the
+    // player's name, the target, the level and the points. False, with the
+    // message shown, when a car colour or a level is not marked.
+    bool PrepareNewGame();
     // Ends the program.
     void EndeClick();
     // Shows the rules (read afresh from "Pigmentra.rtf") or hides them.

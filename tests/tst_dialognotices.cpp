@@ -23,7 +23,7 @@ class TestDialogNotices : public QObject {
             if (form != expected)
                 return;
             *seen = true;
-            ClickButton(form, button);
+            QVERIFY(ClickButton(form, button));
         };
     }
 
@@ -62,8 +62,8 @@ void TestDialogNotices::nonModalNoticesReturnAtOnceWithTheirSounds() {
              QStringList({"FileName=PigmentraMaxBasisfarben.wav", "Open", "Play"}));
     QCOMPARE(DialogGame::CallsOf("Ueberlauf.MediaPlayer"),
              QStringList({"FileName=PigmentraUeberlauf.wav", "Open", "Play"}));
-    ClickButton(MaxBasisfarben, QStringLiteral("Ok"));
-    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(MaxBasisfarben, QStringLiteral("Ok")));
+    QVERIFY(ClickButton(Ueberlauf, QStringLiteral("Button1")));
     QVERIFY(!MaxBasisfarben->isVisible() && !Ueberlauf->isVisible());
     QCOMPARE(DialogGame::CallsOf("MaxBasisfarben.MediaPlayer").last(), QStringLiteral("Close"));
     QCOMPARE(DialogGame::CallsOf("Ueberlauf.MediaPlayer").last(), QStringLiteral("Close"));
@@ -79,8 +79,8 @@ void TestDialogNotices::noticesTouchNoMediaWithSoundOff() {
     NeueBasisfarben->ShowNotice();
     MaxBasisfarben->ShowNotice();
     Ueberlauf->ShowNotice();
-    ClickButton(MaxBasisfarben, QStringLiteral("Ok"));
-    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(MaxBasisfarben, QStringLiteral("Ok")));
+    QVERIFY(ClickButton(Ueberlauf, QStringLiteral("Button1")));
     QVERIFY(seen);
     QVERIFY(FakeMediaLog::Calls().isEmpty());
 }
@@ -90,7 +90,7 @@ void TestDialogNotices::overflowChargesOnlyAtOk() {
     Punktestand = 300;
     Ueberlauf->ShowNotice();
     QCOMPARE(Punktestand, 300);
-    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Ueberlauf, QStringLiteral("Button1")));
     QCOMPARE(Punktestand, 5300);
     if (Spielschirm2->Punkte)  // the label exists once the production screen is built
         QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 5300 Punkte"));

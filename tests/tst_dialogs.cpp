@@ -69,7 +69,7 @@ void TestDialogs::colourCheckChargesPerOpeningAndNamesFollowColours() {
     game.panel->Name = QStringLiteral("FQ42-1234");
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QVERIFY(Farbenpruefung->isVisible());
-    ClickButton(Farbenpruefung, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Button1")));
     QVERIFY(!Farbenpruefung->isVisible());
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QCOMPARE(Punktestand, 400);
@@ -81,9 +81,9 @@ void TestDialogs::colourCheckChargesPerOpeningAndNamesFollowColours() {
         QCOMPARE(Farbenpruefung->Label2->text(), rightName);
     };
     check(Rgb(10, 20, 30), "Tonvorlage", Rgb(200, 100, 50), "FQ42-1234");
-    ClickButton(Farbenpruefung, QStringLiteral("Button2"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Button2")));
     check(Rgb(200, 100, 50), "FQ42-1234", Rgb(10, 20, 30), "Tonvorlage");
-    ClickButton(Farbenpruefung, QStringLiteral("Button2"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Button2")));
     check(Rgb(10, 20, 30), "Tonvorlage", Rgb(200, 100, 50), "FQ42-1234");
     QCOMPARE(Punktestand, 400);
 }
@@ -92,15 +92,15 @@ void TestDialogs::colourCheckGapMovesOnlyRightField() {
     // "Zwischenraum" toggles a 50-pixel gap: the right field moves from 23+206 to 279, nothing else moves.
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QCOMPARE(Farbenpruefung->NFBild->x(), 229);
-    ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum")));
     QCOMPARE(Farbenpruefung->NFBild->x(), 279);
     QCOMPARE(Farbenpruefung->TVBild->x(), 23);
     QCOMPARE(Farbenpruefung->Label1->pos(), QPoint(64, 198));
     QCOMPARE(Farbenpruefung->Label2->pos(), QPoint(277, 198));
-    ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum")));
     QCOMPARE(Farbenpruefung->NFBild->x(), 229);
     // A new opening closes the gap again.
-    ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum")));
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QCOMPARE(Farbenpruefung->NFBild->x(), 229);
 
@@ -109,13 +109,13 @@ void TestDialogs::colourCheckGapMovesOnlyRightField() {
     Farbenpruefung->Close();
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Farbenpruefung->Button1));
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Key(Qt::Key_Return));
     QVERIFY(!Farbenpruefung->isVisible());
     QCOMPARE(Farbenpruefung->NFBild->x(), 229);
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
-    ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Zwischenraum")));
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Farbenpruefung->Zwischenraum));
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Key(Qt::Key_Return));
     QVERIFY(!Farbenpruefung->isVisible());
     QCOMPARE(Farbenpruefung->NFBild->x(), 279);
 }
@@ -127,20 +127,20 @@ void TestDialogs::colourCheckSurroundDrawsRandomThenWhiteAndCarriesOver() {
     Randomize(77);
     const int r = Zufallszahl(255), g = Zufallszahl(255), b = Zufallszahl(255);
     Randomize(77);
-    ClickButton(Farbenpruefung, QStringLiteral("Umfeld"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Umfeld")));
     QCOMPARE(Farbenpruefung->GroupBox1->Colour(), QColor(r, g, b));
-    ClickButton(Farbenpruefung, QStringLiteral("Umfeld"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Umfeld")));
     QCOMPARE(Farbenpruefung->GroupBox1->Colour(), QColor(Qt::white));
-    ClickButton(Farbenpruefung, QStringLiteral("Umfeld"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Umfeld")));
     const QColor carried = Farbenpruefung->GroupBox1->Colour();
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     QCOMPARE(Farbenpruefung->GroupBox1->Colour(), carried);
     // The reopened check starts with the surround off, so the next press draws again.
     const uint64_t before = RandomState();
-    ClickButton(Farbenpruefung, QStringLiteral("Umfeld"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Umfeld")));
     QVERIFY(RandomState() != before);
     for (int i = 0; i < 400; ++i) {
-        ClickButton(Farbenpruefung, QStringLiteral("Umfeld"));
+        QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Umfeld")));
         const QColor c = Farbenpruefung->GroupBox1->Colour();
         if (c != QColor(Qt::white))
             QVERIFY(c.red() < 255 && c.green() < 255 && c.blue() < 255);
@@ -151,7 +151,7 @@ void TestDialogs::colourCheckOfEndedGameClosesInsteadOfRepainting() {
     // A check left open after the game's test panel is gone must not read it: the next press closes the check.
     Farbenpruefung->ShowCheck(game.target.get(), game.panel);
     Spiel->Blech.reset();
-    ClickButton(Farbenpruefung, QStringLiteral("Button2"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Button2")));
     QVERIFY(!Farbenpruefung->isVisible());
 }
 
@@ -182,7 +182,7 @@ void TestDialogs::decisionSoundOnlyWhenSwitchedOn() {
     const QString player = QStringLiteral("Produktionsbeschluss.MediaPlayer");
     game.panel->Lab.DeltaE = 1000.0f;
     Produktionsbeschluss->ShowDecision(game.panel);
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QCOMPARE(DialogGame::CallsOf(player), QStringList({"FileName=PigmentraRezeptNIO.wav", "Open", "Play", "Close"}));
     FakeMediaLog::Clear();
     game.panel->Lab.DeltaE = 0.0f;
@@ -192,7 +192,7 @@ void TestDialogs::decisionSoundOnlyWhenSwitchedOn() {
     FakeMediaLog::Clear();
     Hardware->TonAn = false;
     Produktionsbeschluss->ShowDecision(game.panel);
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QVERIFY(DialogGame::CallsOf(player).isEmpty());
 }
 
@@ -209,7 +209,7 @@ void TestDialogs::decisionOkStartsProductionOnlyWhenAccepted() {
     Spielschirm->ShowForm();
     game.panel->Lab.DeltaE = 1000.0f;
     Produktionsbeschluss->ShowDecision(game.panel);
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QVERIFY(!Produktionsbeschluss->isVisible());
     QCOMPARE(Konfiguration->Produktionsphase, 0);
     QCOMPARE(productionRuns, 0);
@@ -217,7 +217,7 @@ void TestDialogs::decisionOkStartsProductionOnlyWhenAccepted() {
 
     game.panel->Lab.DeltaE = 0.0f;
     Produktionsbeschluss->ShowDecision(game.panel);
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QCOMPARE(Konfiguration->Produktionsphase, 1);
     QCOMPARE(productionRuns, 1);
 
@@ -225,7 +225,7 @@ void TestDialogs::decisionOkStartsProductionOnlyWhenAccepted() {
     Produktionsbeschluss->ShowDecision(game.panel);
     Spielschirm->Close();  // "Vissza": the game is over, its panel gone
     Spiel->Blech.reset();
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QCOMPARE(Konfiguration->Produktionsphase, 0);
     QCOMPARE(productionRuns, 1);
     QVERIFY(!Produktionsbeschluss->isVisible());
@@ -306,7 +306,7 @@ void TestDialogs::verdictAcceptanceEntersHighscoreAndOkEndsProduction() {
     Punktestand = 5300;
     game.panel->Lab.DeltaE = 1000.0f;
     Autoproduktion->ShowVerdict(game.target.get(), game.panel);
-    ClickButton(Autoproduktion, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Autoproduktion, QStringLiteral("Ok")));
     QVERIFY(!Autoproduktion->isVisible());
     QVERIFY(Spielschirm2->isVisible());
     QVERIFY(!QFileInfo::exists(game.HighscoreFile()));
@@ -321,7 +321,7 @@ void TestDialogs::verdictAcceptanceEntersHighscoreAndOkEndsProduction() {
         QVERIFY(records.contains("9300"));
         QVERIFY(records.contains("Tester"));
     }
-    ClickButton(Autoproduktion, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Autoproduktion, QStringLiteral("Ok")));
     QVERIFY(!Autoproduktion->isVisible());
     QVERIFY(!Spielschirm2->isVisible());
 }
@@ -331,7 +331,7 @@ void TestDialogs::verdictSoundOnlyWhenSwitchedOn() {
     const QString player = QStringLiteral("Autoproduktion.MediaPlayer");
     game.panel->Lab.DeltaE = 0.0f;
     Autoproduktion->ShowVerdict(game.target.get(), game.panel);
-    ClickButton(Autoproduktion, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Autoproduktion, QStringLiteral("Ok")));
     QCOMPARE(DialogGame::CallsOf(player), QStringList({"FileName=PigmentraOK.wav", "Open", "Play", "Close"}));
     QVERIFY(!Spiel->Blech);  // the accepted batch ended the game
     game.NewGame();
@@ -348,7 +348,7 @@ void TestDialogs::verdictSoundOnlyWhenSwitchedOn() {
     FakeMediaLog::Clear();
     Hardware->TonAn = false;
     Autoproduktion->ShowVerdict(game.target.get(), game.panel);
-    ClickButton(Autoproduktion, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Autoproduktion, QStringLiteral("Ok")));
     QVERIFY(DialogGame::CallsOf(player).isEmpty());
 }
 

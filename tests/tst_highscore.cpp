@@ -208,7 +208,7 @@ private slots:
         hs->AddEntry("Pigmentra.hsc", "Udo", 2000);
         hs->ShowTable("Pigmentra.hsc");
         QCOMPARE(hs->Liste->RowCount(), 2);
-        ClickButton(hs, "Loeschen");
+        QVERIFY(ClickButton(hs, "Loeschen"));
         QVERIFY(!QFile::exists(file()));
         QCOMPARE(hs->Liste->RowCount(), 1);
         QCOMPARE(column(0) + column(1) + column(2), QStringList({" ", " ", " "}));
@@ -227,16 +227,16 @@ private slots:
             hs->ShowTable("Pigmentra.hsc");
             QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(hs->Ok));
             if (showing == 1) {
-                Player::Key(Qt::Key_Backtab);
+                QVERIFY(Player::Key(Qt::Key_Backtab));
                 QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(hs->Loeschen));
             }
-            Player::Key(Qt::Key_Return);
+            QVERIFY(Player::Key(Qt::Key_Return));
             QVERIFY(!hs->isVisible());
             QCOMPARE(ReadFile(file()), stored);
         }
         hs->ShowTable("Pigmentra.hsc");
-        Player::Key(Qt::Key_Backtab);
-        Player::Key(Qt::Key_Space);
+        QVERIFY(Player::Key(Qt::Key_Backtab));
+        QVERIFY(Player::Key(Qt::Key_Space));
         QVERIFY(!QFile::exists(file()));
         QVERIFY(hs->isVisible());
     }

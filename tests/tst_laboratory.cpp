@@ -50,7 +50,7 @@ void LaboratoryTest::pauseIsTenMillisecondsPerUnitCappedAtHalfASecond() {
 
 void LaboratoryTest::freshGameShowsAnEmptyLaboratory() {
     // A new game: points 0, a black panel named FQ<n>-<n>, grids, tube and track bar hidden.
-    game.StartLab();
+    QVERIFY(game.StartLab());
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 0 Punkte"));
     QCOMPARE(Spielschirm->Label2->text(), Spiel->Blech->Name);
     QVERIFY(QRegularExpression(QStringLiteral("^FQ\\d{1,2}-\\d{1,4}$")).match(Spielschirm->Label2->text()).hasMatch());
@@ -69,17 +69,17 @@ void LaboratoryTest::freshGameShowsAnEmptyLaboratory() {
 
     // The next game starts from the empty pot, not the last game's mixture.
     const QColor emptyPot = ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20);
-    ScreenGame::LabDose(7, 40);  // "762" = (255, 150, 150)
+    QVERIFY(ScreenGame::LabDose(7, 40));  // "762" = (255, 150, 150)
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), QColor(255, 150, 150));
-    game.StartLab();
+    QVERIFY(game.StartLab());
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), emptyPot);
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50), QColor(0, 0, 0));
 }
 
 void LaboratoryTest::potWithoutSelectionDoesNothing() {
     // Without a selected base colour the pot (and the screen's activation) charge nothing.
-    game.StartLab();
-    ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AuswahlTopf));
     Spielschirm->AutoScrollBar1Change();
     QCOMPARE(Punktestand, 0);
     QCOMPARE(Spiel->Historie->Count, 0);
@@ -90,8 +90,8 @@ void LaboratoryTest::potWithoutSelectionDoesNothing() {
 
 void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
     // Each dose: +100, a history row of the amount added, a capped pause with the jet shown.
-    game.StartLab();
-    ScreenGame::LabDose(7, 40);  // "762" = (255, 150, 150)
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::LabDose(7, 40));  // "762" = (255, 150, 150)
     QCOMPARE(Punktestand, 100);
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 100 Punkte"));
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(0, 1), QStringLiteral("1"));
@@ -114,21 +114,21 @@ void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
     // 40 → 100 by the keyboard: the swatch click left the focus on the track
     // bar, End moves it, Enter doses (and hands nothing in): 60 added, the
     // pause capped at 500.
-    Player::Key(Qt::Key_End);
+    QVERIFY(Player::Key(Qt::Key_End));
     QCOMPARE(Spielschirm->AutoScrollBar->Position(), 100);
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Key(Qt::Key_Return));
     QCOMPARE(Punktestand, 200);
     QVERIFY(!Produktionsbeschluss->isVisible());
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(2, 2), QStringLiteral("   60.00"));
     QCOMPARE(game.clock.Sleeps, QList<int>({400, 500}));
 
     // Another key in the track bar does not dose.
-    Player::Key(Qt::Key_A);
+    QVERIFY(Player::Key(Qt::Key_A));
     QCOMPARE(Punktestand, 200);
 
     // Lowered to 30 by the tube: −70 recorded, no pause, still charged.
     Spielschirm->AutoScrollBar->SetPosition(30);
-    ScreenGame::ClickPicture(Spielschirm->AuswahlTube);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AuswahlTube));
     QCOMPARE(Punktestand, 300);
     QCOMPARE(Spielschirm->AnzeigeHistorie->Cell(2, 3), QStringLiteral("  -70.00"));
     QCOMPARE(game.clock.Sleeps, QList<int>({400, 500}));
@@ -137,10 +137,10 @@ void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
     // A second colour: the first arrow key after its click moves the track
     // bar. 30 of "762" and 70 of "804" (0, 0, 255) mix to
     // (255·30/100, 150·30/100, (150·30 + 255·70)/100) = (76, 45, 223).
-    ScreenGame::SelectSwatch(12);
-    Player::Key(Qt::Key_Up);
+    QVERIFY(ScreenGame::SelectSwatch(12));
+    QVERIFY(Player::Key(Qt::Key_Up));
     QCOMPARE(Spielschirm->AutoScrollBar->Position(), 1);
-    ScreenGame::LabDose(12, 70);
+    QVERIFY(ScreenGame::LabDose(12, 70));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AutoChargenblechImage, 90, 50), QColor(76, 45, 223));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), QColor(76, 45, 223));
     QCOMPARE(Spielschirm->Rezept->Cell(0, 1), QStringLiteral("762"));
@@ -149,25 +149,25 @@ void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
 
 void LaboratoryTest::ninthBaseColourIsRefusedUntilOneIsTakenOut() {
     // Eight colours in use: a ninth is refused; double-click and a dose take one out.
-    game.StartLab();
+    QVERIFY(game.StartLab());
     for (int i = 0; i < 8; ++i)
-        ScreenGame::LabDose(i, 10);
+        QVERIFY(ScreenGame::LabDose(i, 10));
     QCOMPARE(Mischregal->UsedCount, 8);
 
-    ScreenGame::SelectSwatch(8);
+    QVERIFY(ScreenGame::SelectSwatch(8));
     QCOMPARE(Mischregal->SelectedIndex, 7);
     QVERIFY(MaxBasisfarben->isVisible());
     MaxBasisfarben->Close();
 
     // One of the eight can still be picked.
-    ScreenGame::SelectSwatch(3);
+    QVERIFY(ScreenGame::SelectSwatch(3));
     QCOMPARE(Mischregal->SelectedIndex, 3);
 
     QTest::mouseDClick(ScreenGame::Farbe(3)->Swatch, Qt::LeftButton);
     QCOMPARE(Spielschirm->AutoScrollBar->Position(), 0);
     const int before = Punktestand;
     const auto managers = game.modalForms.count(QStringLiteral("Kundenmanager"));
-    ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AuswahlTopf));
     // 100 for the dose, and 500 if the customer manager came in on this row.
     QCOMPARE(Punktestand - before, 100 + 500 * int(game.modalForms.count(QStringLiteral("Kundenmanager")) - managers));
     QCOMPARE(Mischregal->UsedCount, 7);
@@ -177,24 +177,24 @@ void LaboratoryTest::ninthBaseColourIsRefusedUntilOneIsTakenOut() {
     for (int r = 1; r < Spielschirm->Rezept->RowCount(); ++r)
         QVERIFY(Spielschirm->Rezept->Cell(0, r) != QStringLiteral("731"));
 
-    ScreenGame::SelectSwatch(8);
+    QVERIFY(ScreenGame::SelectSwatch(8));
     QCOMPARE(Mischregal->SelectedIndex, 8);
 }
 
 void LaboratoryTest::colourCheckAndReturnToTheScreenBothCharge() {
     // The check costs 200; coming back to the screen with a colour selected doses again (+100, 0 added).
-    game.StartLab();
+    QVERIFY(game.StartLab());
     QVERIFY(QTest::qWaitForWindowActive(Spielschirm));
-    ScreenGame::LabDose(7, 40);
+    QVERIFY(ScreenGame::LabDose(7, 40));
     QCOMPARE(Punktestand, 100);
 
-    ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage));
     QCOMPARE(Punktestand, 300);
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 300 Punkte"));
     QVERIFY(Farbenpruefung->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(Farbenpruefung));
 
-    ClickButton(Farbenpruefung, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Button1")));
     QVERIFY(!Farbenpruefung->isVisible());
     Spielschirm->activateWindow();
     QTRY_COMPARE(Punktestand, 400);
@@ -204,14 +204,14 @@ void LaboratoryTest::colourCheckAndReturnToTheScreenBothCharge() {
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 400 Punkte"));
 
     // The panel opens the check as well.
-    ScreenGame::ClickPicture(Spielschirm->AutoChargenblechImage);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AutoChargenblechImage));
     QCOMPARE(Punktestand, 600);
 }
 
 void LaboratoryTest::bossKeyLoadsTheTargetRecipeFreeOfCharge() {
     // The hidden area gives the mixture the target's amounts; no charge, no row, no selection.
-    game.StartLab();
-    ScreenGame::LabDose(7, 40);
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::LabDose(7, 40));
     auto* boss = Spielschirm->findChild<QWidget*>(QStringLiteral("Boss"));
     QVERIFY(boss);
     QCOMPARE(boss->geometry(), QRect(31, 572, 33, 13));
@@ -244,17 +244,17 @@ void LaboratoryTest::bossKeyLoadsTheTargetRecipeFreeOfCharge() {
 
 void LaboratoryTest::handingInAlwaysCostsAThousand() {
     // "A recept kész!" charges 1000 whether the recipe is rejected or accepted.
-    game.StartLab();
-    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    QVERIFY(game.StartLab());
+    QVERIFY(ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern")));
     QCOMPARE(Punktestand, 1000);
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 1000 Punkte"));
     QVERIFY(!Produktionsbeschluss->RecipeAccepted);  // a black panel is far off the target
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QVERIFY(!Produktionsbeschluss->isVisible());
     QCOMPARE(Konfiguration->Produktionsphase, 0);
 
     QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);
-    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    QVERIFY(ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern")));
     QCOMPARE(Punktestand, 2000);
     QVERIFY(Produktionsbeschluss->RecipeAccepted);
     QCOMPARE(Spielschirm->Punkte->text(), QStringLiteral(" 2000 Punkte"));
@@ -262,8 +262,8 @@ void LaboratoryTest::handingInAlwaysCostsAThousand() {
 
 void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
     // After 121 s the dose waits for the modal notice, then mixes the drifted colours.
-    game.StartLab();
-    ScreenGame::SelectSwatch(7);
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::SelectSwatch(7));
     Spielschirm->AutoScrollBar->SetPosition(40);
     game.clock.AdvanceSeconds(121);
 
@@ -274,9 +274,9 @@ void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
             pointsDuringNotice = Punktestand;
             jetDuringNotice = Spielschirm->AuswahlStrahl->isVisible();
         }
-        ScreenGame::PressDefault(form);
+        QVERIFY(ScreenGame::PressDefault(form));
     };
-    ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AuswahlTopf));
 
     QCOMPARE(game.modalForms, QStringList({QStringLiteral("NeueBasisfarben")}));
     QCOMPARE(pointsDuringNotice, 0);
@@ -293,7 +293,7 @@ void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
     // Within the next two minutes no further notice.
     game.clock.AdvanceSeconds(60);
     Spielschirm->AutoScrollBar->SetPosition(50);
-    ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AuswahlTopf));
     QCOMPARE(game.modalForms.size(), 1);
     QCOMPARE(Punktestand, 200);
 
@@ -307,7 +307,7 @@ void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
     for (int i = 0; i < 16; ++i)
         shelf.push_back(ScreenGame::Farbe(i)->Rgb);
     Spielschirm->AutoScrollBar->SetPosition(60);
-    ScreenGame::ClickPicture(Spielschirm->AuswahlTopf);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AuswahlTopf));
     QCOMPARE(game.env->errors.size(), 1);
     QCOMPARE(Punktestand, 300);
     QVERIFY(Spielschirm->AuswahlStrahl->isHidden());
@@ -315,7 +315,7 @@ void LaboratoryTest::driftNoticeHoldsTheDosingStepThenDriftedColoursMix() {
     for (int i = 0; i < 16; ++i)
         shifted = shifted || !(ScreenGame::Farbe(i)->Rgb == shelf[size_t(i)]);
     QVERIFY(shifted);
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Key(Qt::Key_Return));
     QCOMPARE(game.env->errors.size(), 1);
     QCOMPARE(Punktestand, 400);
 }
@@ -327,11 +327,13 @@ void LaboratoryTest::visszaEndsTheModalRunAndDropsTheGame() {
     Punktestand = 0;
     bool dosed = false;
     game.onModal = [&](TForm* form) {
-        if (form != Spielschirm)
-            return ScreenGame::PressDefault(form);
-        ScreenGame::LabDose(7, 40);
+        if (form != Spielschirm) {
+            QVERIFY(ScreenGame::PressDefault(form));
+            return;
+        }
+        QVERIFY(ScreenGame::LabDose(7, 40));
         dosed = true;
-        ClickButton(Spielschirm, QStringLiteral("Ende"));
+        QVERIFY(ClickButton(Spielschirm, QStringLiteral("Ende")));
     };
     Spielschirm->FormShow();
 
@@ -344,20 +346,30 @@ void LaboratoryTest::visszaEndsTheModalRunAndDropsTheGame() {
     QCOMPARE(FakeMediaLog::Calls().last(), QStringLiteral("Spielschirm.MediaPlayer:Close"));
     QCOMPARE(Punktestand, 100);
 
-    // With no game, a late activation or the pot is ignored.
+    // With no game, a late activation or the pot is ignored, though a base
+    // colour is still selected and the drift is due: no notice of the ended
+    // game comes up over the menu, no jet shows, nothing is charged.
+    QCOMPARE(Mischregal->SelectedIndex, 7);
+    game.clock.AdvanceSeconds(121);
+    game.onModal = [](TForm* form) {
+        QVERIFY2(form != NeueBasisfarben, "the ended game's laboratory dosed: its drift notice came up");
+        QVERIFY(ScreenGame::PressDefault(form));
+    };
     Spielschirm->AutoScrollBar1Change();
     Spielschirm->BossKey();
+    QVERIFY(!NeueBasisfarben->isVisible());
+    QVERIFY(Spielschirm->AuswahlStrahl->isHidden());
     QCOMPARE(Punktestand, 100);
 }
 
 void LaboratoryTest::leavingClosesTheDialogsThatHoldThePanel() {
     // "Vissza" destroys the panel, so the colour check and the decision showing it close too.
-    game.StartLab();
-    ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage);
-    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage));
+    QVERIFY(ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern")));
     QVERIFY(Farbenpruefung->isVisible());
     QVERIFY(Produktionsbeschluss->isVisible());
-    ClickButton(Spielschirm, QStringLiteral("Ende"));
+    QVERIFY(ClickButton(Spielschirm, QStringLiteral("Ende")));
     QVERIFY(!Farbenpruefung->isVisible());
     QVERIFY(!Produktionsbeschluss->isVisible());
 
@@ -370,8 +382,8 @@ void LaboratoryTest::leavingClosesTheDialogsThatHoldThePanel() {
 
 void LaboratoryTest::closedLaboratoryIgnoresALateActivation() {
     // An activation that reaches the closed laboratory does not dose.
-    game.StartLab();
-    ScreenGame::LabDose(7, 40);
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::LabDose(7, 40));
     Spielschirm->Close();
     Farbenpruefung->ShowForm();
     QVERIFY(QTest::qWaitForWindowActive(Farbenpruefung));

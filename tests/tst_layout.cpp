@@ -2,7 +2,8 @@
 // pixel: no label or button text is cut by its own rectangle at the fonts the
 // form uses, no artwork shows through a label's text, and no picture or
 // panel that runs across a form stops short of its right or bottom edge
-// leaving a strip of another colour there.
+// leaving a strip of another colour there; and the controls the player
+// works lie on the form, clear of one another.
 #include "support/DialogGame.h"
 
 #include "dialogs/Autoproduktion1.h"
@@ -155,6 +156,28 @@ void findEdgeStrips(QWidget* form, const QImage& shot, const QString& state, QSt
     }
 }
 
+// Controls the player works (everything that takes the focus: buttons,
+// fields, pickers, track bars) must lie wholly on the form and clear of one
+// another, or one hides part of the other.
+void findCrowdedControls(QWidget* form, const QString& state, QStringList& faults) {
+    QList<QWidget*> controls;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (w->isVisibleTo(form) && w->focusPolicy() != Qt::NoFocus && !w->isWindow())
+            controls << w;
+    for (int i = 0; i < controls.size(); ++i) {
+        const QRect a = onForm(controls[i], form);
+        if (!form->rect().contains(a))
+            faults << QStringLiteral("%1: %2 reaches beyond the form").arg(state, controls[i]->objectName());
+        for (int j = i + 1; j < controls.size(); ++j) {
+            if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
+                continue;
+            if (a.intersects(onForm(controls[j], form)))
+                faults << QStringLiteral("%1: %2 and %3 overlap")
+                              .arg(state, controls[i]->objectName(), controls[j]->objectName());
+        }
+    }
+}
+
 }  // namespace
 
 class LayoutTest : public QObject {
@@ -174,6 +197,7 @@ private:
         findClippedText(form, state, faults_);
         findArtworkUnderText(form, state, faults_);
         findEdgeStrips(form, shot, state, faults_);
+        findCrowdedControls(form, state, faults_);
         form->hide();
     }
 

@@ -99,7 +99,7 @@ int MarkedCars() {
     return n;
 }
 
-void Press(TPicture* picture, QPoint at) { Player::Click(picture, at); }
+[[nodiscard]] bool Press(TPicture* picture, QPoint at) { return Player::Click(picture, at); }
 }  // namespace
 
 class MainMenuTest : public QObject {
@@ -211,39 +211,29 @@ void MainMenuTest::programEndsByQuitButtonOrClosingStartScreen() {
         hang.start(10000);
         return QApplication::exec();
     };
-    QCOMPARE(runUntilQuit([] { ClickButton(Vernicura, QStringLiteral("Ende")); }), 0);
+    QCOMPARE(runUntilQuit([] { QVERIFY(ClickButton(Vernicura, QStringLiteral("Ende"))); }), 0);
     QCOMPARE(runUntilQuit([] { VernicuraStart->close(); }), 0);
 }
 
 void MainMenuTest::menuLayoutAndTitleStripsInFront() {
-    // The layout table's positions; caption strips lie over the boxes they
-    // title; the rules and the credit line start hidden.
-    QCOMPARE(Vernicura->size(), QSize(808, 601));
-    QCOMPARE(Vernicura->Panel1->geometry(), QRect(0, 300, 816, 255));
-    QCOMPARE(Vernicura->TextAnleitung->geometry(), QRect(7, 23, 239, 203));
-    QCOMPARE(Vernicura->InhaltAnleitung->geometry(), QRect(9, 14, 223, 176));
+    // The controls as the player meets them (that they fit the form, clear
+    // of one another, with no text cut, is tst_layout's part); caption
+    // strips lie over the boxes they title; the rules and the credit line
+    // start hidden.
     QVERIFY(Vernicura->InhaltAnleitung->isReadOnly());
     QCOMPARE(Vernicura->InhaltAnleitung->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(Vernicura->AuswahlFarben->geometry(), QRect(255, 16, 236, 144));
-    QCOMPARE(Vernicura->AutofarbenAuswahl->geometry(), QRect(7, 24, 220, 109));
     QCOMPARE(Vernicura->AutofarbenAuswahl->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(Vernicura->AuswahlTypen->geometry(), QRect(499, 22, 295, 138));
     QCOMPARE(Vernicura->Spieler1Name->text(), QStringLiteral("Spieler 1"));
     QCOMPARE(Vernicura->Spieler1Name->maxLength(), 20);
     const struct {
         const char* name;
         const char* caption;
-        QRect geometry;
-    } buttons[] = {{"Anleitung", "Szabály", {561, 168, 75, 25}},
-                   {"BHighScore", "Csúcsok", {640, 168, 75, 25}},
-                   {"Ton", "Ton aus", {720, 168, 75, 25}},
-                   {"Ende", "Vége", {641, 200, 75, 25}},
-                   {"Ok", "Játék", {720, 200, 75, 25}}};
+    } buttons[] = {
+        {"Anleitung", "Szabály"}, {"BHighScore", "Csúcsok"}, {"Ton", "Ton aus"}, {"Ende", "Vége"}, {"Ok", "Játék"}};
     for (const auto& b : buttons) {
         auto* button = Vernicura->findChild<QPushButton*>(QString::fromLatin1(b.name));
         QVERIFY2(button, b.name);
         QCOMPARE(button->text(), QString::fromUtf8(b.caption));
-        QCOMPARE(button->geometry(), b.geometry);
     }
     QCOMPARE(Vernicura->DefaultButton(), Vernicura->Ok);
 
@@ -256,7 +246,6 @@ void MainMenuTest::menuLayoutAndTitleStripsInFront() {
     auto* strip = Vernicura->GroupBox2->findChild<QLabel*>();
     QVERIFY(strip);
     QCOMPARE(strip->text(), QStringLiteral(" Nehézségi szint"));
-    QCOMPARE(strip->pos(), QPoint(2, 7));
     QCOMPARE(strip->palette().color(QPalette::Window), QColor(0, 128, 255));
 
     QVERIFY(Vernicura->TextAnleitung->isHidden());
@@ -326,7 +315,7 @@ void MainMenuTest::firstCarAndLevelMarkedAndGameStartsWithoutClick() {
 
     Punktestand = 777;
     Konfiguration->Produktionsphase = 1;
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(labRuns_, 1);
     QCOMPARE(pointsAtLabStart_, 0);
     QVERIFY(env_->messages.isEmpty());
@@ -346,24 +335,24 @@ void MainMenuTest::pressMovesMarkAndPressOnMarkedItemClearsIt() {
     // highlighted); pressing the marked one leaves its picker without a mark.
     TAutoFarben* c0 = AutoFarbenListe[0];
     TAutoFarben* c4 = AutoFarbenListe[4];
-    Press(c4->Bild, QPoint(69, 34));
+    QVERIFY(Press(c4->Bild, QPoint(69, 34)));
     QVERIFY(!c0->Gewaehlt && c4->Gewaehlt);
     QCOMPARE(MarkedCars(), 1);
     QCOMPARE(Corner(c0->Bild), White);
     QCOMPARE(Corner(c4->Bild), Highlight());
-    Press(c4->Bild, QPoint(5, 5));
+    QVERIFY(Press(c4->Bild, QPoint(5, 5)));
     QCOMPARE(MarkedCars(), 0);
     QCOMPARE(Corner(c4->Bild), White);
-    Press(c4->Bild, QPoint(30, 20));  // the mark still repaints after two fills
+    QVERIFY(Press(c4->Bild, QPoint(30, 20)));  // the mark still repaints after two fills
     QCOMPARE(Corner(c4->Bild), Highlight());
 
     TAutoTypen* l0 = AutoTypenListe[0];
     TAutoTypen* l2 = AutoTypenListe[2];
-    Press(l2->Bild, QPoint(79, 79));
+    QVERIFY(Press(l2->Bild, QPoint(79, 79)));
     QVERIFY(!l0->Gewaehlt && l2->Gewaehlt && !AutoTypenListe[1]->Gewaehlt);
     QCOMPARE(Corner(l0->Bild), White);
     QCOMPARE(Corner(l2->Bild), Highlight());
-    Press(l2->Bild, QPoint(40, 40));
+    QVERIFY(Press(l2->Bild, QPoint(40, 40)));
     QVERIFY(!l2->Gewaehlt);
     QCOMPARE(Corner(l2->Bild), White);
     QVERIFY(c4->Gewaehlt);  // the pickers are independent
@@ -380,42 +369,54 @@ void MainMenuTest::pickersWorkByKeyboardAsByClicks() {
     // marked car scrolls into view. Enter still means "Játék".
     QWidget* cars = Vernicura->AutofarbenAuswahl;
     for (int tab = 0; tab < 12 && Player::FocusWidget() != cars; ++tab)
-        Player::Key(Qt::Key_Tab);
+        QVERIFY(Player::Key(Qt::Key_Tab));
     QCOMPARE(Player::FocusWidget(), cars);
     QVERIFY(AutoFarbenListe[0]->Gewaehlt);
-    Player::Key(Qt::Key_Down);
-    Player::Key(Qt::Key_Right);
+    // Right stops at the end of the row instead of running on into the
+    // next; Left stops at the start of a row, also below the first.
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(Player::Key(Qt::Key_Right));
+    QVERIFY(AutoFarbenListe[2]->Gewaehlt);
+    QCOMPARE(MarkedCars(), 1);
+    QVERIFY(Player::Key(Qt::Key_Left));
+    QVERIFY(Player::Key(Qt::Key_Left));
+    QVERIFY(Player::Key(Qt::Key_Down));
+    QVERIFY(AutoFarbenListe[3]->Gewaehlt);
+    QVERIFY(Player::Key(Qt::Key_Left));
+    QVERIFY(AutoFarbenListe[3]->Gewaehlt);
+    QCOMPARE(MarkedCars(), 1);
+    QVERIFY(Player::Key(Qt::Key_Right));
     QVERIFY(AutoFarbenListe[4]->Gewaehlt);
     QCOMPARE(MarkedCars(), 1);
     QCOMPARE(Corner(AutoFarbenListe[0]->Bild), White);
     QCOMPARE(Corner(AutoFarbenListe[4]->Bild), Highlight());
-    Player::Key(Qt::Key_Space);
+    QVERIFY(Player::Key(Qt::Key_Space));
     QCOMPARE(MarkedCars(), 0);
     QCOMPARE(Corner(AutoFarbenListe[4]->Bild), White);
-    Player::Key(Qt::Key_Space);
+    QVERIFY(Player::Key(Qt::Key_Space));
     QVERIFY(AutoFarbenListe[4]->Gewaehlt);
     for (int row = 0; row < 20; ++row)  // car 49 is the last: row 16, column 1
-        Player::Key(Qt::Key_Down);
+        QVERIFY(Player::Key(Qt::Key_Down));
     QVERIFY(AutoFarbenListe[49]->Gewaehlt);
     QCOMPARE(MarkedCars(), 1);
     auto* scroll = Vernicura->AutofarbenAuswahl;
     const QRect shown = AutoFarbenListe[49]->Bild->geometry().translated(0, -scroll->verticalScrollBar()->value());
     QVERIFY(scroll->viewport()->rect().contains(shown.topLeft()));
 
-    Player::Key(Qt::Key_Tab);
+    QVERIFY(Player::Key(Qt::Key_Tab));
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->AuswahlTypen));
-    Player::Key(Qt::Key_Right);
-    Player::Key(Qt::Key_Right);
-    Player::Key(Qt::Key_Right);
+    QVERIFY(Player::Key(Qt::Key_Right));
+    QVERIFY(Player::Key(Qt::Key_Right));
+    QVERIFY(Player::Key(Qt::Key_Right));
     QVERIFY(!AutoTypenListe[0]->Gewaehlt && !AutoTypenListe[1]->Gewaehlt && AutoTypenListe[2]->Gewaehlt);
-    Player::Key(Qt::Key_Left);
+    QVERIFY(Player::Key(Qt::Key_Left));
     QVERIFY(AutoTypenListe[1]->Gewaehlt && !AutoTypenListe[2]->Gewaehlt);
     QCOMPARE(Corner(AutoTypenListe[1]->Bild), Highlight());
-    Player::Key(Qt::Key_Space);
+    QVERIFY(Player::Key(Qt::Key_Space));
     QVERIFY(!AutoTypenListe[1]->Gewaehlt);
     QVERIFY(AutoFarbenListe[49]->Gewaehlt);  // the pickers are independent
 
-    Player::Key(Qt::Key_Return);  // no level marked: the game does not start
+    QVERIFY(Player::Key(Qt::Key_Return));  // no level marked: the game does not start
     QCOMPARE(env_->messages, QStringList{NoSelection});
     QCOMPARE(labRuns_, 0);
 }
@@ -427,17 +428,17 @@ void MainMenuTest::missingSelectionShowsMessageAfterReseedAndName() {
     // message, with the target already moved to the marked car.
     env_->clock.Utc = QTime(1, 2, 3, 4);
     Vernicura->Spieler1Name->setText(QStringLiteral("Anna"));
-    Press(AutoFarbenListe[0]->Bild, QPoint(10, 10));  // unmarks car 0
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(Press(AutoFarbenListe[0]->Bild, QPoint(10, 10)));  // unmarks car 0
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(env_->messages, QStringList{NoSelection});
     QCOMPARE(RandomState(), quint64(460038701));
     QCOMPARE(Spielername, QStringLiteral("Anna"));
     QCOMPARE(labRuns_, 0);
 
-    Press(AutoFarbenListe[7]->Bild, QPoint(10, 10));
-    Press(AutoTypenListe[0]->Bild, QPoint(10, 10));  // unmarks level 0
+    QVERIFY(Press(AutoFarbenListe[7]->Bild, QPoint(10, 10)));
+    QVERIFY(Press(AutoTypenListe[0]->Bild, QPoint(10, 10)));  // unmarks level 0
     Vernicura->Spieler1Name->setText(QStringLiteral("Bea"));
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(env_->messages, (QStringList{NoSelection, NoSelection}));
     QCOMPARE(AktuelleTonvorlage, AutoFarbenListe[7]->Tonvorlage.get());
     QCOMPARE(Spielername, QStringLiteral("Bea"));
@@ -451,13 +452,13 @@ void MainMenuTest::enterStartsGameAndEmptyNameIsKept() {
     Vernicura->Spieler1Name->clear();
     Vernicura->ShowForm();
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Ok));
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Key(Qt::Key_Return));
     QCOMPARE(labRuns_, 1);
     QCOMPARE(Spielername, QString());
-    Player::Click(Vernicura->Spieler1Name);
+    QVERIFY(Player::Click(Vernicura->Spieler1Name));
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Spieler1Name));
-    Player::Type(QStringLiteral("Dóra"));
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Type(QStringLiteral("Dóra")));
+    QVERIFY(Player::Key(Qt::Key_Return));
     QCOMPARE(labRuns_, 2);
     QCOMPARE(Spielername, QStringLiteral("Dóra"));
     QVERIFY(env_->messages.isEmpty());
@@ -475,14 +476,14 @@ void MainMenuTest::secondGameStartsAtZeroWithNewLevel() {
         Konfiguration->Produktionsphase = 1;
         form->Close();
     };
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(labRuns_, 1);
     QCOMPARE(Punktestand, 1234);
 
-    Press(AutoTypenListe[2]->Bild, QPoint(10, 10));
+    QVERIFY(Press(AutoTypenListe[2]->Bild, QPoint(10, 10)));
     Vernicura->AutofarbenAuswahl->ensureWidgetVisible(AutoFarbenListe[49]->Bild);  // scrolled down
-    Press(AutoFarbenListe[49]->Bild, QPoint(10, 10));
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(Press(AutoFarbenListe[49]->Bild, QPoint(10, 10)));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(labRuns_, 2);
     QCOMPARE(pointsAtLabStart_, 0);
     QCOMPARE(Konfiguration->Level, 2);
@@ -498,19 +499,19 @@ void MainMenuTest::rulesToggleAndReadFileAgainOnEachOpening() {
     // "Szabály" opens the rules with the credit line, the second press hides
     // both, the third reads "Pigmentra.rtf" again.
     WriteFile(folder_->Path(QStringLiteral("Pigmentra.rtf")), "{\\rtf1\\ansi Erste Fassung\\par}");
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QVERIFY(!Vernicura->TextAnleitung->isHidden());
     QVERIFY(!Vernicura->TitelAnleitung->isHidden());
     QVERIFY(!Vernicura->Logo->isHidden());
     QCOMPARE(Vernicura->InhaltAnleitung->toPlainText().trimmed(), QStringLiteral("Erste Fassung"));
 
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QVERIFY(Vernicura->TextAnleitung->isHidden());
     QVERIFY(Vernicura->TitelAnleitung->isHidden());
     QVERIFY(Vernicura->Logo->isHidden());
 
     WriteFile(folder_->Path(QStringLiteral("Pigmentra.rtf")), "{\\rtf1\\ansi Zweite Fassung mit J\\'e1t\\'e9k\\par}");
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QCOMPARE(Vernicura->InhaltAnleitung->toPlainText().trimmed(), QStringLiteral("Zweite Fassung mit Játék"));
     QVERIFY(env_->errors.isEmpty());
 }
@@ -519,12 +520,12 @@ void MainMenuTest::missingRulesFileKeepsBoxOpenAndCreditHidden() {
     // Without "Pigmentra.rtf" the file error is shown, the box stays open and
     // the credit line stays hidden; the next press closes the box.
     QFile::remove(folder_->Path(QStringLiteral("Pigmentra.rtf")));
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QCOMPARE(env_->errors.size(), 1);
     QVERIFY(env_->errors[0].contains(QStringLiteral("Pigmentra.rtf")));
     QVERIFY(!Vernicura->TextAnleitung->isHidden());
     QVERIFY(Vernicura->Logo->isHidden());
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QVERIFY(Vernicura->TextAnleitung->isHidden());
     QCOMPARE(env_->errors.size(), 1);
 }
@@ -557,10 +558,10 @@ void MainMenuTest::soundButtonWithoutAndWithAudioOutputs() {
     QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton aus"));
     QVERIFY(Vernicura->Ton->isEnabled());
     QVERIFY(SoundOn());
-    ClickButton(Vernicura, QStringLiteral("Ton"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ton")));
     QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton ein"));
     QVERIFY(!SoundOn());
-    ClickButton(Vernicura, QStringLiteral("Ton"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ton")));
     QCOMPARE(Vernicura->Ton->text(), QStringLiteral("Ton aus"));
     QVERIFY(SoundOn());
     Vernicura->hide();
@@ -584,7 +585,7 @@ void MainMenuTest::aSoundBeforeTheMenuAsksTheSystemFirst() {
 
 void MainMenuTest::highscoreButtonShowsTable() {
     // "Csúcsok" shows the highscore table without blocking the menu.
-    ClickButton(Vernicura, QStringLiteral("BHighScore"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("BHighScore")));
     QVERIFY(HighScore->isVisible());
     QVERIFY(!HighScore->InModalRun());
 }

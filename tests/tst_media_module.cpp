@@ -83,7 +83,7 @@ void MediaModuleTest::withoutTheModuleTheGameIsSilentAndReportsTheClip() {
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY2(game.env->errors.first().contains(QStringLiteral("nicht verfügbar")),
              qPrintable(game.env->errors.first()));
-    ClickButton(Kundenmanager, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Kundenmanager, QStringLiteral("Ok")));
     QVERIFY(!Kundenmanager->isVisible());
     QCOMPARE(game.env->errors.size(), 1);
 }

@@ -109,9 +109,9 @@ public:
 };
 
 // Hands in the target's own recipe: quality control accepts it.
-void HandInTheSolution() {
+[[nodiscard]] bool HandInTheSolution() {
     QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);
-    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    return ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
 }
 }  // namespace
 
@@ -279,8 +279,8 @@ void MissingFilesTest::swatchPictureFailureKeepsTheMainMenu() {
     damage(file, Damage(how));
     game.Start();
     VernicuraStart->ShowForm();
-    ClickButton(VernicuraStart, QStringLiteral("Ok"));
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(VernicuraStart, QStringLiteral("Ok")));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(game.env->errors.first().contains(file));
     QVERIFY(!Spielschirm->isVisible());
@@ -295,12 +295,12 @@ void MissingFilesTest::swatchPictureFailureKeepsTheMainMenu() {
             for (const auto& colour : Mischregal->Basisfarben)
                 if (colour->Swatch && colour->Swatch->isVisible() && colour->Swatch->PictureWidth() > 0)
                     ++swatches;
-            ClickButton(Spielschirm, QStringLiteral("Ende"));
+            QVERIFY(ClickButton(Spielschirm, QStringLiteral("Ende")));
         } else {
-            ScreenGame::PressDefault(form);
+            QVERIFY(ScreenGame::PressDefault(form));
         }
     };
-    ClickButton(Vernicura, QStringLiteral("Ok"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Ok")));
     QCOMPARE(swatches, 16);
     QCOMPARE(game.env->errors.size(), 1);
 }
@@ -321,14 +321,14 @@ void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying() {
     QFETCH(int, how);
     damage(file, Damage(how));
     game.Start();
-    game.StartLab();
-    HandInTheSolution();
+    QVERIFY(game.StartLab());
+    QVERIFY(HandInTheSolution());
     QVERIFY(Produktionsbeschluss->RecipeAccepted);
     std::vector<double> mixture;
     for (const auto& colour : Mischregal->Basisfarben)
         mixture.push_back(colour->Amount);
 
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(game.env->errors.first().contains(file));
     QVERIFY(Spielschirm->isVisible());
@@ -341,7 +341,7 @@ void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying() {
     const int points = Punktestand;
     Spielschirm2->AutoScrollBar->SetMax(5000);
     Spielschirm2->AutoScrollBar->SetPosition(3000);
-    ScreenGame::LabDose(15, 40);
+    QVERIFY(ScreenGame::LabDose(15, 40));
     QCOMPARE(ScreenGame::Farbe(15)->Amount, 40.0);
     QVERIFY(Punktestand >= points + 100);
     QCOMPARE(Spielschirm->Rezept->Cell(0, Spielschirm->Rezept->RowCount() - 1), QStringLiteral("019"));
@@ -351,14 +351,14 @@ void MissingFilesTest::productionArtworkFailureLeavesTheLaboratoryPlaying() {
     game.onModal = [&](TForm* form) {
         if (form == Spielschirm2) {
             produced = Spielschirm2->isVisible() && Spielschirm2->AuswahlEimer->PictureWidth() > 0;
-            ClickButton(Spielschirm2, QStringLiteral("Ende"));
+            QVERIFY(ClickButton(Spielschirm2, QStringLiteral("Ende")));
         } else {
-            ScreenGame::PressDefault(form);
+            QVERIFY(ScreenGame::PressDefault(form));
         }
     };
-    HandInTheSolution();
+    QVERIFY(HandInTheSolution());
     QVERIFY(Produktionsbeschluss->RecipeAccepted);
-    ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
     QVERIFY(produced);
     QCOMPARE(game.env->errors.size(), 1);
 }
@@ -381,11 +381,11 @@ void MissingFilesTest::decisionPictureFailureIsReportedAndTheLaboratoryGoesOn() 
     QFETCH(int, how);
     damage(file, Damage(how));
     game.Start();
-    game.StartLab();
+    QVERIFY(game.StartLab());
     if (accepted)
         QTest::mouseClick(Spielschirm->Boss, Qt::LeftButton);  // the target's recipe passes; a black panel does not
     const int points = Punktestand;
-    ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+    QVERIFY(ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern")));
     QCOMPARE(Punktestand, points + 1000);
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(game.env->errors.first().contains(file));
@@ -416,21 +416,21 @@ void MissingFilesTest::missingSoundOrClipIsReportedAndTheGameGoesOn() {
     QFETCH(QString, file);
     game.Start();
     FakeMediaLog::MissingFiles() << file;
-    game.StartLab();
+    QVERIFY(game.StartLab());
     if (file == QLatin1String("PigmentraLaborFill.wav")) {
-        ScreenGame::LabDose(0, 30);
+        QVERIFY(ScreenGame::LabDose(0, 30));
     } else if (file == QLatin1String("PigmentraRezeptOK.wav")) {
-        HandInTheSolution();
+        QVERIFY(HandInTheSolution());
     } else if (file == QLatin1String("PigmentraRezeptNIO.wav")) {
-        ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+        QVERIFY(ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern")));
     } else if (file == QLatin1String("PigmentraNeueBasisfarben.wav")) {
         game.clock.AdvanceSeconds(121);
-        ScreenGame::LabDose(0, 30);
+        QVERIFY(ScreenGame::LabDose(0, 30));
     } else if (file == QLatin1String("PigmentraMaxBasisfarben.wav")) {
         for (int i = 0; i < 8; ++i)
-            ScreenGame::LabDose(i, 10);
+            QVERIFY(ScreenGame::LabDose(i, 10));
         game.env->errors.clear();  // only the notice's sound is missing
-        ScreenGame::SelectSwatch(8);
+        QVERIFY(ScreenGame::SelectSwatch(8));
     } else if (file.startsWith(QLatin1String("PigmentraKundenmanager")) || file.endsWith(QLatin1String(".avi"))) {
         Kundenmanager->ShowModal();  // the default responder presses its Ok
         QVERIFY(!Kundenmanager->isVisible());
@@ -438,24 +438,24 @@ void MissingFilesTest::missingSoundOrClipIsReportedAndTheGameGoesOn() {
         // Production: the solution's batch, overfilled or delivered as it is.
         QStringList errorsInProduction;
         bool checkShown = false;
-        HandInTheSolution();
+        QVERIFY(HandInTheSolution());
         game.onModal = [&](TForm* form) {
             if (form != Spielschirm2) {
-                ScreenGame::PressDefault(form);
+                QVERIFY(ScreenGame::PressDefault(form));
                 return;
             }
             if (file == QLatin1String("PigmentraUeberlauf.wav")) {
                 for (int i = 12; i < 16 && game.env->errors.isEmpty(); ++i)
-                    ScreenGame::ProductionDose(i, 5000);
+                    QVERIFY(ScreenGame::ProductionDose(i, 5000));
             } else {
-                ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+                QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
             }
             errorsInProduction = game.env->errors;
             QTest::mouseClick(Spielschirm2->AutoTonvorlageImage, Qt::LeftButton);
             checkShown = Farbenpruefung->isVisible();
-            ClickButton(Spielschirm2, QStringLiteral("Ende"));
+            QVERIFY(ClickButton(Spielschirm2, QStringLiteral("Ende")));
         };
-        ClickButton(Produktionsbeschluss, QStringLiteral("Button1"));
+        QVERIFY(ClickButton(Produktionsbeschluss, QStringLiteral("Button1")));
         QCOMPARE(errorsInProduction.size(), 1);
         QVERIFY2(errorsInProduction.first().contains(file), qPrintable(errorsInProduction.first()));
         QVERIFY(checkShown);
@@ -481,8 +481,8 @@ void MissingFilesTest::missingSoundWithTheRealPlayerIsReported() {
     SetMediaPlayerFactory({});  // the players built from here on are the real ones
     std::unique_ptr<TMediaPlayer> real = CreateMediaPlayer(QStringLiteral("Spielschirm.MediaPlayer"));
     std::swap(Spielschirm->MediaPlayer, real);
-    game.StartLab();
-    ScreenGame::LabDose(0, 30);
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::LabDose(0, 30));
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(game.env->errors.first().contains(QStringLiteral("PigmentraLaborFill.wav")));
     QCOMPARE(ScreenGame::Farbe(0)->Amount, 30.0);
@@ -490,7 +490,7 @@ void MissingFilesTest::missingSoundWithTheRealPlayerIsReported() {
     // Sound off: the next step needs no file.
     Hardware->Toggle();
     const int points = Punktestand;
-    ScreenGame::LabDose(1, 20);
+    QVERIFY(ScreenGame::LabDose(1, 20));
     QCOMPARE(ScreenGame::Farbe(1)->Amount, 20.0);
     QVERIFY(Punktestand >= points + 100);
     QCOMPARE(game.env->errors.size(), 1);
@@ -499,7 +499,7 @@ void MissingFilesTest::missingSoundWithTheRealPlayerIsReported() {
     Hardware->Toggle();
     restore(QStringLiteral("PigmentraLaborFill.wav"));
     damage(QStringLiteral("PigmentraLaborFill.wav"), Fifo);
-    ScreenGame::LabDose(2, 10);
+    QVERIFY(ScreenGame::LabDose(2, 10));
     QCOMPARE(game.env->errors.size(), 2);
     QVERIFY(game.env->errors.last().contains(QStringLiteral("PigmentraLaborFill.wav")));
     QCOMPARE(ScreenGame::Farbe(2)->Amount, 10.0);
@@ -513,27 +513,27 @@ void MissingFilesTest::rulesDocumentMissingOrBroken() {
     damage(file, Missing);
     game.Start();
     Vernicura->ShowForm();
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(game.env->errors.first().contains(file));
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));  // closes the rules again
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));  // closes the rules again
     QVERIFY(Vernicura->TextAnleitung->isHidden());
 
     restore(file);
     damage(file, Garbage);
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QCOMPARE(game.env->errors.size(), 1);
     QVERIFY(!Vernicura->TextAnleitung->isHidden());
 
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     damage(file, Fifo);
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QCOMPARE(game.env->errors.size(), 2);
     QVERIFY(game.env->errors.last().contains(file));
 
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     restore(file);
-    ClickButton(Vernicura, QStringLiteral("Anleitung"));
+    QVERIFY(ClickButton(Vernicura, QStringLiteral("Anleitung")));
     QVERIFY(!Vernicura->InhaltAnleitung->toPlainText().trimmed().isEmpty());
     QCOMPARE(game.env->errors.size(), 2);
 }

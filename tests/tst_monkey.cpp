@@ -607,9 +607,9 @@ void MonkeyTest::doubleClickCannotBringInANinthBaseColour() {
     // selected before.
     ScreenGame game;
     game.Start();
-    game.StartLab();
+    QVERIFY(game.StartLab());
     for (int i = 0; i < 8; ++i)
-        ScreenGame::LabDose(i, 10);
+        QVERIFY(ScreenGame::LabDose(i, 10));
     QCOMPARE(Mischregal->UsedCount, 8);
     QCOMPARE(Mischregal->SelectedIndex, 7);
 

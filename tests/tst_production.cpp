@@ -25,11 +25,14 @@ class ProductionTest : public QObject {
     ScreenGame game;
 
     // Doses a laboratory recipe and starts production from it.
-    void produce(const Doses& doses, int level = 0) {
-        game.StartLab(level);
+    [[nodiscard]] bool produce(const Doses& doses, int level = 0) {
+        if (!game.StartLab(level))
+            return false;
         for (const auto& dose : doses)
-            ScreenGame::LabDose(dose.first, dose.second);
+            if (!ScreenGame::LabDose(dose.first, dose.second))
+                return false;
         game.StartProduction();
+        return true;
     }
     static double vesselSum() {
         const TRezeptur* rezept = Spiel->Blech->Rezeptur.get();
@@ -74,7 +77,7 @@ void ProductionTest::batchFromLaboratoryRecipe() {
     // The laboratory recipe becomes a 10000-unit batch with the main component at 60 %.
     QFETCH(Doses, laboratory);
     QFETCH(Batch, batch);
-    produce(laboratory);
+    QVERIFY(produce(laboratory));
     int inBatch = 0;
     for (const auto& entry : batch) {
         QCOMPARE(ScreenGame::Farbe(entry.first)->Amount, entry.second);
@@ -89,7 +92,7 @@ void ProductionTest::batchFromLaboratoryRecipe() {
 
 void ProductionTest::productionStartsWithTheBatchInTheVessel() {
     // 40/60 → 4000 + 3600 = 7600 units: level row 130 − 7600·130/12000 = 47.67 → 47.
-    produce({{0, 40}, {12, 60}});
+    QVERIFY(produce({{0, 40}, {12, 60}}));
     QCOMPARE(Spielschirm2->LastLevelRow(), 47);
     QCOMPARE(Spielschirm2->Rezept->Cell(0, 1), QStringLiteral("712"));
     QCOMPARE(Spielschirm2->Rezept->Cell(1, 1), QStringLiteral(" 4000.00"));
@@ -131,8 +134,8 @@ void ProductionTest::levelRowFallsWithTheSum() {
 
 void ProductionTest::vesselOverflowsOnlyAboveItsLastRow() {
     // 7600 + 4307 = 11907 units still fit (row 1): no pause of 2000, no notice.
-    produce({{0, 40}, {12, 60}});
-    ScreenGame::ProductionDose(15, 4307);
+    QVERIFY(produce({{0, 40}, {12, 60}}));
+    QVERIFY(ScreenGame::ProductionDose(15, 4307));
     QCOMPARE(vesselSum(), 11907.0);
     QCOMPARE(Spielschirm2->LastLevelRow(), 1);
     QVERIFY(!Ueberlauf->isVisible());
@@ -143,12 +146,12 @@ void ProductionTest::vesselOverflowsOnlyAboveItsLastRow() {
 
 void ProductionTest::overflowHalvesTheBatchAndChargesAtTheNoticesOk() {
     // One unit more (11908) overflows: 2 s pause, notice, every amount halved, selection gone.
-    produce({{0, 40}, {12, 60}});
-    ScreenGame::ProductionDose(15, 4307);
+    QVERIFY(produce({{0, 40}, {12, 60}}));
+    QVERIFY(ScreenGame::ProductionDose(15, 4307));
     QCOMPARE(Punktestand, 900);
     game.clock.Sleeps.clear();
 
-    ScreenGame::ProductionDose(12, 3601);
+    QVERIFY(ScreenGame::ProductionDose(12, 3601));
     QCOMPARE(game.clock.Sleeps, QList<int>({10, 2000}));
     QVERIFY(Ueberlauf->isVisible());
     // 4000 × (255,255,0) + 3601 × (0,0,255) + 4307 × (255,255,255) over 11908 = (177, 177, 169).
@@ -171,26 +174,26 @@ void ProductionTest::overflowHalvesTheBatchAndChargesAtTheNoticesOk() {
     // 700 charged by the dose, shown only with the 5000 at the notice's Ok.
     QCOMPARE(Punktestand, 1600);
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 900 Punkte"));
-    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Ueberlauf, QStringLiteral("Button1")));
     QCOMPARE(Punktestand, 6600);
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 6600 Punkte"));
 
     // Back on the production screen, Enter doses nothing: no base colour is
     // selected any more.
-    Player::Click(Spielschirm2->Panel1, QPoint(5, 5));
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Click(Spielschirm2->Panel1, QPoint(5, 5)));
+    QVERIFY(Player::Key(Qt::Key_Return));
     QCOMPARE(Punktestand, 6600);
 }
 
 void ProductionTest::productionDoseOnlyRaisesAndCostsSevenHundred() {
     // A dose costs 700, adds a history row and leaves the track bar's minimum at the new amount.
-    produce({{0, 40}, {12, 60}});
-    ScreenGame::SelectSwatch(12);
+    QVERIFY(produce({{0, 40}, {12, 60}}));
+    QVERIFY(ScreenGame::SelectSwatch(12));
     QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 3600);
     Spielschirm2->AutoScrollBar->SetPosition(3000);  // below the batch amount: not possible
     QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 3600);
     Spielschirm2->AutoScrollBar->SetPosition(3650);
-    ScreenGame::ClickPicture(Spielschirm2->AuswahlTube);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm2->AuswahlTube));
 
     QCOMPARE(Punktestand, 900);
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 900 Punkte"));
@@ -209,7 +212,7 @@ void ProductionTest::productionDoseOnlyRaisesAndCostsSevenHundred() {
 
 void ProductionTest::deliveryJudgesTheDeviatedBatchAndRestoresTheMixture() {
     // Quality control sees the batch plus its deviation; afterwards the plain mixture is back.
-    produce({{0, 40}, {12, 60}}, 2);
+    QVERIFY(produce({{0, 40}, {12, 60}}, 2));
     TChargenblech* blech = Spiel->Blech.get();
     QVERIFY(blech->Deviation[0] != 0 || blech->Deviation[1] != 0 || blech->Deviation[2] != 0);
     const RgbTriple plain{134, 134, 120};
@@ -219,7 +222,7 @@ void ProductionTest::deliveryJudgesTheDeviatedBatchAndRestoresTheMixture() {
     const QColor judged(clamp(134 + blech->Deviation[0]), clamp(134 + blech->Deviation[1]),
                         clamp(120 + blech->Deviation[2]));
 
-    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
     QCOMPARE(Punktestand, 2200);
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 2200 Punkte"));
     QVERIFY(Autoproduktion->isVisible());
@@ -236,11 +239,11 @@ void ProductionTest::deliveryJudgesTheDeviatedBatchAndRestoresTheMixture() {
     QCOMPARE(firstVerdict, seen.DeltaE <= Konfiguration->ChargenToleranz);
     if (!firstVerdict) {
         // A rejected batch: the verdict's Ok leaves production open.
-        ClickButton(Autoproduktion, QStringLiteral("Ok"));
+        QVERIFY(ClickButton(Autoproduktion, QStringLiteral("Ok")));
         QVERIFY(Spielschirm2->isVisible());
     }
 
-    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
     QCOMPARE(Punktestand, 4200);
     QCOMPARE(Autoproduktion->Accepted, firstVerdict);
     QCOMPARE(ScreenGame::PixelColour(Autoproduktion->Image4, 200, 300), judged);
@@ -252,9 +255,9 @@ void ProductionTest::vegeLeavesWithoutHighscore() {
     QTemporaryDir temp;
     const QByteArray oldTemp = qgetenv("TEMP");
     qputenv("TEMP", temp.path().toLocal8Bit());
-    produce({{0, 40}, {12, 60}});
-    ScreenGame::ProductionDose(12, 3700);
-    ClickButton(Spielschirm2, QStringLiteral("Ende"));
+    QVERIFY(produce({{0, 40}, {12, 60}}));
+    QVERIFY(ScreenGame::ProductionDose(12, 3700));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("Ende")));
 
     QVERIFY(!Spielschirm2->isVisible());
     QVERIFY(!Spiel->Blech);
@@ -276,32 +279,32 @@ void ProductionTest::batchWaitsForItsOpenNoticeAndVerdict() {
     QTemporaryDir temp;
     const QByteArray oldTemp = qgetenv("TEMP");
     qputenv("TEMP", temp.path().toLocal8Bit());
-    produce({{0, 40}, {12, 60}});
+    QVERIFY(produce({{0, 40}, {12, 60}}));
     // Laboratory 2 × 100, then the colour check's 200, shown at once.
-    ScreenGame::ClickPicture(Spielschirm2->AutoTonvorlageImage);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm2->AutoTonvorlageImage));
     QCOMPARE(Spielschirm2->Punkte->text(), QStringLiteral(" 400 Punkte"));
-    Player::Key(Qt::Key_Return);
+    QVERIFY(Player::Key(Qt::Key_Return));
     QVERIFY(!Farbenpruefung->isVisible());
 
     // 11908 units overflow (2 × 700).
-    ScreenGame::ProductionDose(15, 4307);
-    ScreenGame::ProductionDose(12, 3601);
+    QVERIFY(ScreenGame::ProductionDose(15, 4307));
+    QVERIFY(ScreenGame::ProductionDose(12, 3601));
     QVERIFY(Ueberlauf->isVisible());
     QCOMPARE(Punktestand, 1800);
-    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
     QVERIFY(!Autoproduktion->isVisible());
     QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Ueberlauf));
-    ScreenGame::ProductionDose(12, 3000);
-    ScreenGame::ClickPicture(Spielschirm2->AutoChargenblechImage);
+    QVERIFY(ScreenGame::ProductionDose(12, 3000));
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm2->AutoChargenblechImage));
     QVERIFY(!Farbenpruefung->isVisible());
     QCOMPARE(Punktestand, 1800);
-    Player::Key(Qt::Key_Return);  // not the notice's default: nothing
+    QVERIFY(Player::Key(Qt::Key_Return));  // not the notice's default: nothing
     QVERIFY(Ueberlauf->isVisible());
-    ClickButton(Ueberlauf, QStringLiteral("Button1"));
+    QVERIFY(ClickButton(Ueberlauf, QStringLiteral("Button1")));
     QCOMPARE(Punktestand, 6800);
 
     Konfiguration->ChargenToleranz = 1000.0f;  // any batch passes
-    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
     QVERIFY(Autoproduktion->Accepted);
     QCOMPARE(Punktestand, 8800);
     const QString file = temp.filePath(QStringLiteral("Pigmentra.hsc"));
@@ -309,13 +312,13 @@ void ProductionTest::batchWaitsForItsOpenNoticeAndVerdict() {
     QVERIFY(record.open(QIODevice::ReadOnly));
     QCOMPARE(record.readAll().left(11), QByteArray("      8800 "));
     record.close();
-    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
-    ScreenGame::ProductionDose(12, 2000);
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
+    QVERIFY(ScreenGame::ProductionDose(12, 2000));
     QCOMPARE(Punktestand, 8800);
     QCOMPARE(QFileInfo(file).size(), 150);
     QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Autoproduktion));
 
-    Player::Key(Qt::Key_Return);  // the verdict's Ok ends the game
+    QVERIFY(Player::Key(Qt::Key_Return));  // the verdict's Ok ends the game
     QVERIFY(!Autoproduktion->isVisible());
     QVERIFY(!Spielschirm2->isVisible());
     QVERIFY(!Spiel->Laeuft());
@@ -325,25 +328,39 @@ void ProductionTest::batchWaitsForItsOpenNoticeAndVerdict() {
 void ProductionTest::gameDialogsCloseWhenTheGameMovesOnOrEnds() {
     // Dialogs of the laboratory close when production starts; a verdict left
     // open closes with "Vége" and does not come back in the next game.
-    game.StartLab();
+    QVERIFY(game.StartLab());
     for (int i = 0; i < 8; ++i)
-        ScreenGame::LabDose(i, 10);
-    ScreenGame::SelectSwatch(8);  // a ninth base colour: refused
+        QVERIFY(ScreenGame::LabDose(i, 10));
+    QVERIFY(ScreenGame::SelectSwatch(8));  // a ninth base colour: refused
     QVERIFY(MaxBasisfarben->isVisible());
-    ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage);
+    QVERIFY(ScreenGame::ClickPicture(Spielschirm->AutoTonvorlageImage));
     QVERIFY(Farbenpruefung->isVisible());
     game.StartProduction();
     QVERIFY(!MaxBasisfarben->isVisible());
     QVERIFY(!Farbenpruefung->isVisible());
 
     Konfiguration->ChargenToleranz = -1.0f;  // no batch passes
-    ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
     QVERIFY(Autoproduktion->isVisible() && !Autoproduktion->Accepted);
-    ClickButton(Spielschirm2, QStringLiteral("Ende"));
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("Ende")));
     QVERIFY(!Autoproduktion->isVisible());
     QVERIFY(!Spielschirm2->isVisible());
-    game.StartLab();
+    QVERIFY(game.StartLab());
     QVERIFY(!Autoproduktion->isVisible());
+    QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Spielschirm));
+
+    // So does an overflow notice not yet confirmed, without its charge: the
+    // game it belonged to is over.
+    QVERIFY(produce({{0, 40}, {12, 60}}));
+    QVERIFY(ScreenGame::ProductionDose(15, 4307));
+    QVERIFY(ScreenGame::ProductionDose(12, 3601));
+    QVERIFY(Ueberlauf->isVisible());
+    const int points = Punktestand;
+    QVERIFY(ClickButton(Spielschirm2, QStringLiteral("Ende")));
+    QVERIFY(!Ueberlauf->isVisible());
+    QCOMPARE(Punktestand, points);
+    QVERIFY(game.StartLab());
+    QVERIFY(!Ueberlauf->isVisible());
     QCOMPARE(Player::ActiveWindow(), static_cast<QWidget*>(Spielschirm));
 }
 
@@ -353,11 +370,11 @@ void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
     QCOMPARE(ProductionTrackBarMax(5000.5), 12000);
 
     // 100 % of "712": 10000 units, under-dosed to 6000.
-    produce({{0, 100}});
+    QVERIFY(produce({{0, 100}}));
     QCOMPARE(ScreenGame::Farbe(0)->Amount, 6000.0);
     QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
 
-    ScreenGame::SelectSwatch(0);
+    QVERIFY(ScreenGame::SelectSwatch(0));
     QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 12000);
     QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 6000);
     QTest::keyClick(Spielschirm2->AutoScrollBar, Qt::Key_Return);
@@ -372,9 +389,9 @@ void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
     QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 8000);
 
     // Another colour doses on the usual 0..5000.
-    ScreenGame::SelectSwatch(4);
+    QVERIFY(ScreenGame::SelectSwatch(4));
     QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
-    ScreenGame::ProductionDose(4, 100);
+    QVERIFY(ScreenGame::ProductionDose(4, 100));
     QCOMPARE(ScreenGame::Farbe(4)->Amount, 100.0);
     QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
     QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 100);
@@ -388,13 +405,13 @@ void ProductionTest::vesselShowsEachDoseUnderAnyDesktopColours() {
     QPalette themed = saved;
     themed.setColor(QPalette::Button, QColor(200, 210, 220));
     QApplication::setPalette(themed);
-    produce({{0, 40}, {12, 60}});
+    QVERIFY(produce({{0, 40}, {12, 60}}));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), QColor(134, 134, 120));
-    ScreenGame::ProductionDose(12, 4000);
+    QVERIFY(ScreenGame::ProductionDose(12, 4000));
     const QColor after = ToQColor(Spiel->Blech->Colour);
     QVERIFY(after != QColor(134, 134, 120));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), after);
-    ScreenGame::ProductionDose(0, 4100);
+    QVERIFY(ScreenGame::ProductionDose(0, 4100));
     QCOMPARE(ScreenGame::PixelColour(Spielschirm2->AuswahlEimer, 10, 120), ToQColor(Spiel->Blech->Colour));
     QApplication::setPalette(saved);
 }

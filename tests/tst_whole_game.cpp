@@ -63,7 +63,7 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
 
     QVERIFY(StartProgram());
     QVERIFY(VernicuraStart->isVisible());
-    Player::Key(Qt::Key_Return);  // "Start"
+    QVERIFY(Player::Key(Qt::Key_Return));  // "Start"
     QVERIFY(Vernicura->isVisible());
 
     const Choice choice = chooseCar();
@@ -71,53 +71,53 @@ void WholeGameTest::playedGameEndsInAHighscoreRecord() {
     // Car colour 0 and level 0 are marked from the start; a press on a marked item unmarks it.
     if (!AutoFarbenListe[choice.car]->Gewaehlt) {
         Vernicura->AutofarbenAuswahl->ensureWidgetVisible(AutoFarbenListe[choice.car]->Bild);
-        Player::Click(AutoFarbenListe[choice.car]->Bild);
+        QVERIFY(Player::Click(AutoFarbenListe[choice.car]->Bild));
     }
     QVERIFY(AutoTypenListe[0]->Gewaehlt);
     auto* name = Vernicura->findChild<QLineEdit*>(QStringLiteral("Spieler1Name"));
     QVERIFY(name);
-    Player::Click(name);
-    Player::Key(Qt::Key_A, Qt::ControlModifier);
-    Player::Type(QStringLiteral("Kovacs Anna"));
+    QVERIFY(Player::Click(name));
+    QVERIFY(Player::Key(Qt::Key_A, Qt::ControlModifier));
+    QVERIFY(Player::Type(QStringLiteral("Kovacs Anna")));
 
     QStringList road;
     env.onModal = [&](TForm* form) {
         road << form->objectName();
         if (form == Spielschirm) {
             // Laboratory: the target's recipe from the hidden area, then hand it in (1000).
-            Player::Click(Spielschirm->Boss);
-            ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern"));
+            QVERIFY(Player::Click(Spielschirm->Boss));
+            QVERIFY(ClickButton(Spielschirm, QStringLiteral("RezeptAusliefern")));
             if (!Produktionsbeschluss->RecipeAccepted) {
                 road << QStringLiteral("rejected recipe");
                 Spielschirm->Close();  // ends the run; the road check fails
                 return;
             }
             road << QStringLiteral("accepted recipe");
-            Player::Key(Qt::Key_Return);  // the decision's Ok: runs production
+            QVERIFY(Player::Key(Qt::Key_Return));  // the decision's Ok: runs production
         } else if (form == Spielschirm2) {
             // Production: the main component back to its full amount by keys
             // (700), then deliver (2000).
-            ScreenGame::SelectSwatch(choice.main);
+            QVERIFY(ScreenGame::SelectSwatch(choice.main));
             for (int key = 0; key < 200 && Spielschirm2->AutoScrollBar->Position() + 50 <= choice.fullAmount; ++key)
-                Player::Key(Qt::Key_PageUp);
+                QVERIFY(Player::Key(Qt::Key_PageUp));
             for (int key = 0; key < 50 && Spielschirm2->AutoScrollBar->Position() < choice.fullAmount; ++key)
-                Player::Key(Qt::Key_Up);
+                QVERIFY(Player::Key(Qt::Key_Up));
             QCOMPARE(Spielschirm2->AutoScrollBar->Position(), choice.fullAmount);
-            Player::Key(Qt::Key_Return);
+            QVERIFY(Player::Key(Qt::Key_Return));
             road << QString::number(ScreenGame::Farbe(choice.main)->Amount, 'f', 2);
-            ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern"));
+            QVERIFY(ClickButton(Spielschirm2, QStringLiteral("BatchAusliefern")));
             if (!Autoproduktion->Accepted) {
                 road << QStringLiteral("rejected batch");
                 Spielschirm2->Close();
                 return;
             }
             road << QStringLiteral("accepted batch");
-            Player::Key(Qt::Key_Return);  // the verdict's Ok: ends production
+            QVERIFY(Player::Key(Qt::Key_Return));  // the verdict's Ok: ends production
         } else {
-            ScreenGame::PressDefault(form);
+            QVERIFY(ScreenGame::PressDefault(form));
         }
     };
-    Player::Key(Qt::Key_Return);  // "Játék": returns when the game is over
+    QVERIFY(Player::Key(Qt::Key_Return));  // "Játék": returns when the game is over
 
     QCOMPARE(road, QStringList({QStringLiteral("Spielschirm"), QStringLiteral("accepted recipe"),
                                 QStringLiteral("Spielschirm2"), QString::number(choice.fullAmount) + ".00",

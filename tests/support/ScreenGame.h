@@ -15,9 +15,11 @@
 #include "screens/Dosierschritt.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
+#include "shell/Autotypen1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Screens.h"
 #include "shell/Spiel.h"
+#include "shell/Vernicura1.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -61,8 +63,14 @@ public:
             if (onModal)
                 onModal(form);
             else
-                PressDefault(form);
+                QVERIFY(PressDefault(form));
         };
+    }
+
+    // A game left running by a test that ended early is stopped here.
+    ~ScreenGame() {
+        if (env)
+            Stop();
     }
 
     void Stop() {
@@ -77,23 +85,27 @@ public:
 
     // Answers a modal form as a player would: Enter, which presses its
     // default button; a form without one is closed.
-    static void PressDefault(TForm* form) {
+    [[nodiscard]] static bool PressDefault(TForm* form) {
         if (form->DefaultButton())
-            Player::Key(Qt::Key_Return);
-        else
-            form->Close();
+            return Player::Key(Qt::Key_Return);
+        form->Close();
+        return true;
     }
     std::function<void(TForm*)> onModal;
 
-    // A new game as the main menu's "Játék" starts it, without the modal run.
-    void StartLab(int level = 0) {
-        Konfiguration->ApplyLevel(level);
-        Konfiguration->Produktionsphase = 0;
-        Punktestand = 0;
-        Spielschirm->RefreshPoints();
+    // A new game of the given level as the main menu's "Játék" starts it
+    // (with the first car colour, marked from the start), the laboratory
+    // shown without the modal run.
+    [[nodiscard]] bool StartLab(int level = 0) {
+        TAutoTypen* marked = AutoTypenListe.at(size_t(level));
+        if (!marked->Gewaehlt)
+            marked->BildMouseDown();  // as the player's press on it
+        if (!Vernicura->PrepareNewGame())
+            return false;
         Spielschirm->PrepareGame();
         Spielschirm->ShowForm();
         clock.Jet = Spielschirm->AuswahlStrahl;
+        return true;
     }
 
     // The production decision's Ok for an accepted recipe, without the modal run.
@@ -106,21 +118,23 @@ public:
 
     static TBasisfarbe* Farbe(int index) { return Mischregal->Basisfarben[index].get(); }
 
-    static void ClickPicture(QWidget* picture) { Player::Click(picture); }
-    static void SelectSwatch(int index) { ClickPicture(Farbe(index)->Swatch); }
+    [[nodiscard]] static bool ClickPicture(QWidget* picture) { return Player::Click(picture); }
+    [[nodiscard]] static bool SelectSwatch(int index) { return ClickPicture(Farbe(index)->Swatch); }
 
     // Lab: select a base colour, set the track bar and click the pot.
-    static void LabDose(int index, int amount) {
-        SelectSwatch(index);
+    [[nodiscard]] static bool LabDose(int index, int amount) {
+        if (!SelectSwatch(index))
+            return false;
         Spielschirm->AutoScrollBar->SetPosition(amount);
-        ClickPicture(Spielschirm->AuswahlTopf);
+        return ClickPicture(Spielschirm->AuswahlTopf);
     }
     // Production: select a base colour, set the track bar and press Enter,
     // which the track bar receives since the swatch click gave it the focus.
-    static void ProductionDose(int index, int amount) {
-        SelectSwatch(index);
+    [[nodiscard]] static bool ProductionDose(int index, int amount) {
+        if (!SelectSwatch(index))
+            return false;
         Spielschirm2->AutoScrollBar->SetPosition(amount);
-        Player::Key(Qt::Key_Return);
+        return Player::Key(Qt::Key_Return);
     }
 
     static QColor PixelColour(const TPicture* picture, int x, int y) { return QColor(picture->Pixel(x, y)); }

@@ -54,6 +54,10 @@ TestEnvironment::TestEnvironment(int outputs) : audioOutputs(outputs) {
     TForm::ModalHook = [this](TForm* form) {
         if (onModal)
             onModal(form);
+        // A responder that failed half-way may have left its form open: the
+        // modal run would wait for a click that never comes.
+        if (QTest::currentTestFailed() && form->isVisible())
+            form->Close();
     };
     FakeMediaLog::Clear();
     FakeMediaLog::MissingFiles().clear();
@@ -69,10 +73,19 @@ TestEnvironment::~TestEnvironment() {
     TForm::ModalHook = {};
 }
 
-void ClickButton(QWidget* root, const QString& name) {
+namespace {
+// A step the player cannot take: why, on the test's log.
+bool refused(const QString& why) {
+    qWarning("%s", qPrintable(why));
+    return false;
+}
+}  // namespace
+
+bool ClickButton(QWidget* root, const QString& name) {
     auto* button = root->findChild<QAbstractButton*>(name);
-    QVERIFY2(button, qPrintable("no button " + name));
-    Player::Click(button);
+    if (!button)
+        return refused(QStringLiteral("%1 has no button %2").arg(root->objectName(), name));
+    return Player::Click(button);
 }
 
 namespace Player {
@@ -106,18 +119,22 @@ QWidget* FocusWidget() {
     return window->focusWidget() ? window->focusWidget() : window;
 }
 
-void Key(int key, Qt::KeyboardModifiers modifiers) {
+bool Key(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* window = ActiveWindow();
-    QVERIFY2(window, "no window of the game has the keyboard focus");
+    if (!window)
+        return refused(QStringLiteral("no window of the game has the keyboard focus"));
     QTest::keyClick(window->windowHandle(), Qt::Key(key), modifiers);
+    return true;
 }
 
-void Type(const QString& text) {
+bool Type(const QString& text) {
     QWidget* active = ActiveWindow();
-    QVERIFY2(active, "no window of the game has the keyboard focus");
+    if (!active)
+        return refused(QStringLiteral("no window of the game has the keyboard focus"));
     QWindow* window = active->windowHandle();
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    return true;
 }
 
 namespace {
@@ -134,20 +151,24 @@ void activateOnPress(QWidget* top) {
 
 namespace {
 template <class Press>
-void press(QWidget* widget, QPoint at, Press how) {
-    QVERIFY2(widget && widget->isVisible(), "the player cannot click what is not on screen");
+bool press(QWidget* widget, QPoint at, Press how) {
+    if (!widget || !widget->isVisible())
+        return refused(QStringLiteral("the player cannot click %1: it is not on screen")
+                           .arg(widget ? widget->objectName() : QStringLiteral("nothing")));
     QWindow* window = windowAt(widget, at);
-    QVERIFY2(window, "the widget's window has no window handle");
+    if (!window)
+        return refused(QStringLiteral("the window of %1 has no window handle").arg(widget->objectName()));
     activateOnPress(widget->window());
     how(window, at);
+    return true;
 }
 }  // namespace
 
-void Click(QWidget* widget, QPoint at) {
-    press(widget, at, [](QWindow* w, QPoint p) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, p); });
+bool Click(QWidget* widget, QPoint at) {
+    return press(widget, at, [](QWindow* w, QPoint p) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, p); });
 }
 
-void DoubleClick(QWidget* widget, QPoint at) {
-    press(widget, at, [](QWindow* w, QPoint p) { QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p); });
+bool DoubleClick(QWidget* widget, QPoint at) {
+    return press(widget, at, [](QWindow* w, QPoint p) { QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p); });
 }
 }  // namespace Player

@@ -53,9 +53,17 @@ public:
     std::function<void(TForm*)> onModal;
 };
 
+// The driver's steps return whether the player could take them and say why
+// not on the test's log; check each with QVERIFY, so that a failed step ends
+// the test instead of letting it run on against a game that never got the
+// key or click:
+//     QVERIFY(Player::Key(Qt::Key_Return));
+// Inside a modal form's responder a failed step ends the responder; the
+// environment then closes the form, so the modal run cannot wait for ever.
+
 // Clicks a button found by objectName inside a widget, the way the player
 // does (Player::Click).
-void ClickButton(QWidget* root, const QString& name);
+[[nodiscard]] bool ClickButton(QWidget* root, const QString& name);
 
 // The player's hands. Keys go to the focus widget of the active window, as
 // the keyboard delivers them; clicks go through the window system at a point
@@ -68,10 +76,10 @@ namespace Player {
 QWidget* ActiveWindow();
 // The widget that the next key reaches.
 QWidget* FocusWidget();
-void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void Type(const QString& text);
+[[nodiscard]] bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+[[nodiscard]] bool Type(const QString& text);
 // A click at a point of the widget (its centre by default), delivered to the
 // widget's window: whatever lies on top at that point receives it.
-void Click(QWidget* widget, QPoint at = QPoint(-1, -1));
-void DoubleClick(QWidget* widget, QPoint at = QPoint(-1, -1));
+[[nodiscard]] bool Click(QWidget* widget, QPoint at = QPoint(-1, -1));
+[[nodiscard]] bool DoubleClick(QWidget* widget, QPoint at = QPoint(-1, -1));
 }  // namespace Player
