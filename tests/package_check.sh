@@ -29,6 +29,17 @@ if [ "$rc" -ne 0 ] || [ -s "$scratch/as.issues" ]; then
     fail "appstreamcli validate --pedantic"
 fi
 
+# What stores show beside the description: a content rating, dated
+# releases, a caption on every screenshot, the controls and the display
+# size the game needs, and its brand colours.
+for element in '<content_rating type="oars-1.1"' '<supports>' '<control>keyboard</control>' \
+    '<control>pointing</control>' '<requires>' '<display_length ' '<branding>' '<color type="primary"'; do
+    grep -qF "$element" "$metainfo" || fail "metainfo lacks $element"
+done
+grep '<release ' "$metainfo" | grep -vq ' date="' && fail "a release without a date"
+[ "$(grep -c '<screenshot[ >]' "$metainfo")" -eq "$(grep -c '<caption>' "$metainfo")" ] ||
+    fail "a screenshot without a caption"
+
 desktop-file-validate "$desktop" >"$scratch/desktop.log" 2>&1
 rc=$?
 if [ "$rc" -ne 0 ] || [ -s "$scratch/desktop.log" ]; then

@@ -244,6 +244,20 @@ class WestonDisplay(Display):
                 self.close()
                 raise Failure("XWayland did not answer on %s (see %s)" % (self.name, log_path))
             time.sleep(0.2)
+        self.seen = {}
+
+    def windows(self):
+        """As on X, once every window has stopped moving: weston maps a new
+        window at a place of its own and moves it where the game asked a
+        moment later."""
+        found = super().windows()
+        deadline = time.time() + 3
+        while found != self.seen and time.time() < deadline:
+            self.seen = found
+            time.sleep(0.3)
+            found = super().windows()
+        self.seen = found
+        return found
 
 
 def decode_name(text):
