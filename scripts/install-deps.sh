@@ -11,6 +11,9 @@ pkgs=(
 )
 if [ "${1:-}" = "--test" ]; then
   pkgs+=(xvfb xauth xdotool x11-utils openbox x11-apps python3 clang libclang-rt-14-dev libbenchmark-dev gstreamer1.0-plugins-base-apps ccache clang-format git)
+  # The Wayland desktop of the end-to-end game (with Qt's wayland plugin, so
+  # that the game has the choice), and the package's metadata checks.
+  pkgs+=(weston xwayland qt6-wayland lintian desktop-file-utils appstream)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

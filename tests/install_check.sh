@@ -41,7 +41,8 @@ done
 [ -e "$data/pigmentra" ] && fail "the executable is in the data folder"
 [ -e "$data/icons" ] && fail "the icon folder is in the data folder"
 
-[ -x "$prefix/bin/pigmentra" ] || fail "launcher missing or not executable"
+[ -x "$prefix/games/pigmentra" ] || fail "launcher missing or not executable"
+[ -e "$prefix/bin" ] && fail "something in bin/ (a game's launcher goes in games/)"
 [ -x "$prefix/libexec/pigmentra/pigmentra" ] || fail "game executable missing or not executable"
 [ -f "$prefix/libexec/pigmentra/pigmentra_media.so" ] || fail "media module missing beside the executable"
 for size in 16 32 48 64 128 256; do
@@ -53,8 +54,15 @@ metainfo="$prefix/share/metainfo/io.pigmentra.Pigmentra.metainfo.xml"
 [ -f "$desktop" ] || fail "missing desktop file"
 [ -f "$metainfo" ] || fail "missing metainfo file"
 if command -v desktop-file-validate >/dev/null 2>&1; then
-    desktop-file-validate "$desktop" || fail "desktop-file-validate"
+    desktop-file-validate "$desktop" >"$scratch/desktop.log" 2>&1 && [ ! -s "$scratch/desktop.log" ] ||
+        { cat "$scratch/desktop.log"; fail "desktop-file-validate"; }
 fi
+# The menu entry starts the installed launcher by its path, whatever PATH holds.
+grep -qx "Exec=$prefix/games/pigmentra" "$desktop" || fail "menu entry does not start $prefix/games/pigmentra"
+[ -s "$prefix/share/man/man6/pigmentra.6.gz" ] || fail "missing compressed manual page"
+for f in copyright changelog.gz; do
+    [ -s "$prefix/share/doc/pigmentra/$f" ] || fail "missing share/doc/pigmentra/$f"
+done
 if command -v appstreamcli >/dev/null 2>&1; then
     appstreamcli validate --no-net "$metainfo" >"$scratch/as.log" 2>&1 || { cat "$scratch/as.log"; fail "appstreamcli validate"; }
 fi
@@ -64,8 +72,8 @@ fi
 # that cannot find its files shows an error box and would wait: the timeout
 # turns that into a failure.
 mkdir "$scratch/elsewhere"
-ln -s "$prefix/bin/pigmentra" "$scratch/elsewhere/pigmentra-link"
-for launcher in "$prefix/bin/pigmentra" "$scratch/elsewhere/pigmentra-link"; do
+ln -s "$prefix/games/pigmentra" "$scratch/elsewhere/pigmentra-link"
+for launcher in "$prefix/games/pigmentra" "$scratch/elsewhere/pigmentra-link"; do
     (cd "$scratch/elsewhere" && PIGMENTRA_QUIT_WHEN_SHOWN=1 timeout 30 "$launcher" >"$scratch/run.log" 2>&1)
     rc=$?
     [ "$rc" -eq 0 ] || { cat "$scratch/run.log"; fail "$launcher exited with $rc"; }
@@ -74,7 +82,7 @@ done
 # Without its data folder the launcher says so and fails instead of starting
 # a game that cannot load anything.
 mv "$data" "$data.away"
-(cd "$scratch/elsewhere" && timeout 30 "$prefix/bin/pigmentra" >"$scratch/run.log" 2>&1)
+(cd "$scratch/elsewhere" && timeout 30 "$prefix/games/pigmentra" >"$scratch/run.log" 2>&1)
 rc=$?
 [ "$rc" -ne 0 ] && [ "$rc" -ne 124 ] || fail "launcher without data folder exited with $rc"
 grep -q "data folder" "$scratch/run.log" || fail "launcher without data folder gave no message"

@@ -11,6 +11,7 @@
 #include "dialogs/Ueberlauf1.h"
 #include "platform/FloodFill.h"
 #include "platform/Toolkit.h"
+#include "platform/WindowSystem.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
 #include "shell/Konfiguration1.h"
@@ -38,6 +39,7 @@ private slots:
     void screensCentreWithTruncation();
     void modalRunsNestAndReenableWindows();
     void enterPressesDefaultButton();
+    void windowSystemOnWayland();
 };
 
 void FoundationTest::randomDrawAfterSeedOne() {
@@ -337,6 +339,43 @@ void FoundationTest::enterPressesDefaultButton() {
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(only));
     QVERIFY(Player::Key(Qt::Key_Return));
     QCOMPARE(onlyClicks, 0);
+}
+
+void FoundationTest::windowSystemOnWayland() {
+    // On a Wayland session the game asks for X11 (XWayland) first and keeps
+    // Wayland as the fallback; a platform the user names always stands.
+    const QByteArray x11First = "xcb;wayland";
+    struct Case {
+        const char* what;
+        SessionEnvironment env;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"X11 session", {"", "", "x11"}, ""},
+        {"no session hints", {"", "", ""}, ""},
+        {"WAYLAND_DISPLAY", {"", "wayland-0", ""}, x11First},
+        {"WAYLAND_DISPLAY as a path", {"", "/run/user/1000/wayland-1", "wayland"}, x11First},
+        {"session type only", {"", "", "wayland"}, x11First},
+        {"user names wayland", {"wayland", "wayland-0", "wayland"}, ""},
+        {"user names xcb", {"xcb", "wayland-0", ""}, ""},
+        {"user names offscreen", {"offscreen", "wayland-0", ""}, ""},
+    };
+    for (const Case& c : cases)
+        QVERIFY2(PreferredPlatform(c.env) == c.expected, c.what);
+
+    // The environment: this test runs with QT_QPA_PLATFORM set, which the
+    // game leaves alone even on a Wayland session.
+    const QByteArray before = qgetenv("QT_QPA_PLATFORM");
+    QVERIFY(!before.isEmpty());
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    ChooseWindowSystem();
+    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), before);
+    // An empty QT_QPA_PLATFORM counts as unset.
+    qputenv("QT_QPA_PLATFORM", "");
+    ChooseWindowSystem();
+    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), x11First);
+    qputenv("QT_QPA_PLATFORM", before);
+    qunsetenv("WAYLAND_DISPLAY");
 }
 
 QTEST_MAIN(FoundationTest)

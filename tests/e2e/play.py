@@ -33,7 +33,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import rules  # noqa: E402
-from xdisplay import Display, Failure, read_bmp  # noqa: E402
+from xdisplay import Display, Failure, WestonDisplay, read_bmp  # noqa: E402
 
 CAR = 5  # the sixth car colour (row 1, column 2): seen without scrolling
 LEVEL = 0  # no batch deviation, so the verdict follows from the mixture
@@ -62,9 +62,15 @@ class Player:
         os.makedirs(self.temp)
         runtime = os.path.join(self.scratch, "runtime")
         os.makedirs(runtime, mode=0o700)
-        self.display = Display(window_manager, self.scratch)
+        if window_manager == "weston":
+            self.display = WestonDisplay(self.scratch)
+        else:
+            self.display = Display(window_manager, self.scratch)
         self.say("display %s, window manager: %s" % (self.display.name, window_manager))
-        env = dict(self.display.env, QT_QPA_PLATFORM="xcb", TEMP=self.temp, XDG_RUNTIME_DIR=runtime)
+        env = dict(self.display.env, TEMP=self.temp, XDG_RUNTIME_DIR=runtime)
+        # Under weston the game picks its window system itself, as on a Wayland desktop.
+        if window_manager != "weston":
+            env["QT_QPA_PLATFORM"] = "xcb"
         for name in ("PIGMENTRA_MEDIA_MODULE", "QT_MEDIA_BACKEND", "PIGMENTRA_QUIT_WHEN_SHOWN"):
             env.pop(name, None)
         self.game_log = open(os.path.join(out, "game.log"), "wb")
@@ -589,7 +595,7 @@ class Player:
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("game_dir", help="the game's run folder (pigmentra and its data files)")
-    parser.add_argument("--wm", choices=("none", "openbox"), default="none")
+    parser.add_argument("--wm", choices=("none", "openbox", "weston"), default="none")
     parser.add_argument("--out", required=True, help="folder for the screenshots and the game's output")
     parser.add_argument("--keep-going", action="store_true", help="record surprises and play on where possible")
     args = parser.parse_args()

@@ -206,6 +206,60 @@ class Display:
         return Picture(width, height, [bytes(r) for r in rows])
 
 
+class WestonDisplay(Display):
+    """A Wayland desktop: weston with XWayland. The game is started with
+    WAYLAND_DISPLAY set and no QT_QPA_PLATFORM, as on a Wayland session, and
+    is looked at and driven on the XWayland display. Weston runs on its X11
+    backend inside an Xvfb of its own: its headless backend has no seat, and
+    Xwayland 22 crashes on the first pointer move of xdotool without one."""
+
+    def __init__(self, scratch, width=1024, height=768):
+        super().__init__("none", scratch, width, height)
+        self.host = self.name
+        runtime = os.path.join(scratch, "weston-runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        log_path = os.path.join(scratch, "weston.log")
+        weston = subprocess.Popen(["weston", "--backend=x11-backend.so", "--use-pixman", "--width=%d" % width,
+                                   "--height=%d" % height, "--xwayland", "--socket=pigmentra", "--idle-time=0"],
+                                  env=dict(self.env, XDG_RUNTIME_DIR=runtime), stdout=subprocess.DEVNULL,
+                                  stderr=open(log_path, "wb"))
+        self.procs.append(weston)
+        deadline = time.time() + 15
+        found = None
+        while found is None and time.time() < deadline and weston.poll() is None:
+            with open(log_path, "rb") as f:
+                found = re.search(rb"xserver listening on display (:\d+)", f.read())
+            time.sleep(0.1)
+        if found is None:
+            self.close()
+            raise Failure("weston did not offer XWayland (see %s)" % log_path)
+        self.name = found.group(1).decode()
+        # The game has an XDG_RUNTIME_DIR of its own: name the socket by its path.
+        self.env = dict(os.environ, DISPLAY=self.name, WAYLAND_DISPLAY=os.path.join(runtime, "pigmentra"))
+        self.env.pop("QT_QPA_PLATFORM", None)
+        # XWayland starts at its first client; wait until it answers.
+        deadline = time.time() + 15
+        while run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.env)[0] != 0:
+            if time.time() > deadline:
+                self.close()
+                raise Failure("XWayland did not answer on %s (see %s)" % (self.name, log_path))
+            time.sleep(0.2)
+        self.seen = {}
+
+    def windows(self):
+        """As on X, once every window has stopped moving: weston maps a new
+        window at a place of its own and moves it where the game asked a
+        moment later."""
+        found = super().windows()
+        deadline = time.time() + 3
+        while found != self.seen and time.time() < deadline:
+            self.seen = found
+            time.sleep(0.3)
+            found = super().windows()
+        self.seen = found
+        return found
+
+
 def decode_name(text):
     """xwininfo prints a name's non-ASCII bytes as octal escapes (\\303\\274)."""
     raw = bytearray()
