@@ -23,13 +23,7 @@ TSpielschirm::TSpielschirm()
     : TForm(QStringLiteral("Spielschirm"), QStringLiteral("Ausarbeitung von neuen Farbtönen"), 808, 601) {
     Spielschirm = this;
     buildLayout();
-    // Coming back to the laboratory doses again. A late activation that
-    // reaches the screen after it was closed (production running, game over)
-    // must not dose with the production screen's track bar.
-    OnActivate = [this] {
-        if (isVisible())
-            AutoScrollBar1Change();
-    };
+    OnActivate = [this] { FormActivate(); };
     ContinueArtworkToEdges(this);
     Centre();
 }
@@ -157,6 +151,14 @@ void TSpielschirm::AutoScrollBar1Change() {
     AuswahlStrahl->hide();
     farbe->PreviousAmount = farbe->Amount;
     Spiel->PunkteZeigen();
+}
+
+void TSpielschirm::FormActivate() {
+    // A late activation that reaches the screen after it was closed
+    // (production running, game over) must not dose with the production
+    // screen's track bar.
+    if (isVisible())
+        AutoScrollBar1Change();
 }
 
 void TSpielschirm::AutoScrollBarKeyPress(int key) {
