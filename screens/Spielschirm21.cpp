@@ -123,7 +123,7 @@ void TSpielschirm2::PrepareProduction() {
     // goes on as it was, instead of a game with neither screen.
     AuswahlEimer->LoadFromFile(DataFiles::Tonne);
     Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept, AutoScrollBar);
-    AutoScrollBar->SetMax(ProductionTrackBarMax(0));
+    AutoScrollBar->SetMax(ProductionTrackBarMax(0, 0));
     AktuelleTonvorlage->Paint(AutoTonvorlageImage);
     // The laboratory's dialogs belong to the recipe that is now settled.
     Spiel->LaborDialogeSchliessen();
@@ -148,15 +148,17 @@ void TSpielschirm2::hideDosing() {
     AuswahlTube->hide();
     AutoScrollBar->hide();
     AutoScrollBar->SetMin(0);
-    AutoScrollBar->SetMax(ProductionTrackBarMax(0));
+    AutoScrollBar->SetMax(ProductionTrackBarMax(0, 0));
     AutoScrollBar->SetPosition(0);
 }
 
 void TSpielschirm2::ChargeAnsetzen() {
     TChargenblech* blech = Spiel->Blech.get();
     TRezeptur* rezept = blech->Rezeptur.get();
-    for (auto& farbe : Mischregal->Basisfarben)
+    for (auto& farbe : Mischregal->Basisfarben) {
         farbe->Amount = 0.0;
+        farbe->BatchAmount = 0.0;
+    }
 
     double sum = 0.0;
     for (int k = 0; k < rezept->Count; ++k)
@@ -179,6 +181,7 @@ void TSpielschirm2::ChargeAnsetzen() {
             continue;
         TBasisfarbe* farbe = Mischregal->Basisfarben[index].get();
         farbe->Amount = rezept->Amounts[k] < 100.0 ? 0.0 : rezept->Amounts[k];
+        farbe->BatchAmount = farbe->Amount;
         if (farbe->Amount > largest) {
             largest = farbe->Amount;
             main = farbe;
@@ -306,7 +309,7 @@ void TSpielschirm2::AutoScrollBarChange() {
         Ueberlaufen();
         return;  // the overflow notice's Ok shows the new total
     }
-    AutoScrollBar->SetMax(ProductionTrackBarMax(farbe->Amount));
+    AutoScrollBar->SetMax(ProductionTrackBarMax(farbe->Amount, farbe->BatchAmount));
     AutoScrollBar->SetMin(int(farbe->Amount));
     AutoScrollBar->SetPosition(int(farbe->Amount));
     Spiel->PunkteZeigen();
