@@ -23,7 +23,9 @@ QFont SwatchFont() {
 int MaxRecipeColours() { return Konfiguration ? Konfiguration->MaxRezeptfarben : 8; }
 }  // namespace
 
-int ProductionTrackBarMax(double amount) { return amount > 5000.0 ? 12000 : 5000; }
+int ProductionTrackBarMax(double amount, double batchAmount) {
+    return amount > 5000.0 || batchAmount > 5000.0 ? 12000 : 5000;
+}
 
 TBasisfarbe::TBasisfarbe(const QString& code, int red, int green, int blue) : Code(code) {
     Rgb = {red, green, blue};
@@ -59,6 +61,7 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
     Jet = jet;
     Amount = 0.0;
     PreviousAmount = 0.0;
+    BatchAmount = 0.0;
     Selected = 0;
     swallowClick_ = false;
 
@@ -132,10 +135,10 @@ void TBasisfarbe::SwatchClick() {
     Selected = 1;
     if (Slider) {
         // In a batch an amount can only grow. A main component above 5000
-        // units would put the minimum above the usual maximum: the track bar
-        // then reaches what the vessel holds.
+        // units, now or before its cut, gets a track bar that reaches what
+        // the vessel holds.
         if (ProductionSwatch) {
-            Slider->SetMax(ProductionTrackBarMax(Amount));
+            Slider->SetMax(ProductionTrackBarMax(Amount, BatchAmount));
             Slider->SetMin(static_cast<int>(Amount));
         }
         Slider->SetPosition(static_cast<int>(Amount));

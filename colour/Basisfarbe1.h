@@ -11,11 +11,13 @@ class TMischregal;
 class TPicture;
 class TTrackBar;
 
-// The production track bar runs to 5000 units; a base colour that already
-// holds more than that (a main component above about 83 % of the laboratory
-// recipe) gets the vessel's 12000, so its minimum never lies above the
-// maximum.
-int ProductionTrackBarMax(double amount);
+// The production track bar runs to 5000 units. It reaches the vessel's
+// 12000 for a base colour that holds more than 5000 units (a main component
+// above about 83 % of the laboratory recipe), so its minimum never lies above
+// the maximum; and for one whose batch amount before the main component's
+// cut to 60 % was above 5000 (more than half of the recipe), so the batch can
+// be tinted back to its own accepted recipe.
+int ProductionTrackBarMax(double amount, double batchAmount);
 
 class TBasisfarbe {
 public:
@@ -29,6 +31,9 @@ public:
     int Index = 0;
     double PreviousAmount = 0.0;
     double Amount = 0.0;
+    // In production: the batch amount this base colour was given before the
+    // main component's cut. 0 in the laboratory.
+    double BatchAmount = 0.0;
     QPointer<TPicture> Swatch;  // owned by the group box it was placed in
     TPicture* Tube = nullptr;
     TPicture* Jet = nullptr;

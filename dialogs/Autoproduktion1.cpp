@@ -46,11 +46,6 @@ TAutoproduktion::TAutoproduktion()
                           24, 94, 307, 110, 19);
     Ablehnung->setWordWrap(true);
     Ablehnung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // An accepted batch gets the quality seal where a rejection's reason
-    // would stand.
-    auto* seal = new TTransparentPicture(Panel1, QStringLiteral("Siegel"), 24, 94, 300, 110);
-    seal->LoadDecoration(DataFiles::Siegel);
-    seal->hide();
     Label2 = MakeLabel(Panel1, QStringLiteral("Label2"), QStringLiteral("Bisherige Kosten :"), 25, 214, 155, 22, 19);
     GesamtKosten =
         MakeLabel(Panel1, QStringLiteral("GesamtKosten"), QStringLiteral("2000 pont"), 187, 214, 107, 22, 19);
@@ -92,8 +87,6 @@ void TAutoproduktion::ShowVerdict(TTonvorlage* target, TChargenblech* panel) {
     Autoakzeptiert->setVisible(Accepted);
     AutoNichtakzeptiert->setVisible(!Accepted);
     Ablehnung->setVisible(!Accepted);
-    if (auto* seal = Panel1->findChild<TPicture*>(QStringLiteral("Siegel")))
-        seal->setVisible(Accepted);
     // The total entered includes this delivery. Once accepted, the game is
     // decided: the production screen charges and records nothing more.
     if (Accepted && Spiel)

@@ -58,9 +58,15 @@ void TProduktionsbeschluss::Button1Click() {
     Close();
     // Production begins from the laboratory. A decision left open after the
     // player quit the laboratory (its test panel is gone) only closes.
-    if (RecipeAccepted && Spielschirm && Spielschirm->isVisible() && Spiel && Spiel->Blech) {
-        Konfiguration->Produktionsphase = 1;
-        if (Spielschirm2)
-            Spielschirm2->ProduktionStarten();
-    }
+    if (!RecipeAccepted || !Spielschirm || !Spielschirm->isVisible() || !Spiel || !Spiel->Blech)
+        return;
+    // The laboratory is still open behind the hidden decision: the focus
+    // comes back to it, and with a base colour selected that is one more
+    // dosing step before production takes the recipe. Its own failure is
+    // reported on its own, as an activation's would be; production starts
+    // all the same.
+    Guard([] { Spielschirm->FormActivate(); });
+    Konfiguration->Produktionsphase = 1;
+    if (Spielschirm2)
+        Spielschirm2->ProduktionStarten();
 }

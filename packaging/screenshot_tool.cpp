@@ -10,9 +10,9 @@
 // the start screen, the rules box, the error box, the highscore with 30
 // entries, both recipe decisions, the colour check (plain, with gap,
 // swapped), the too-many-base-colours, new-base-colours and overflow
-// notices, both verdicts and the customer manager with a frame of its clip.
-// Run it from the game's run folder (it reads the game's files from the
-// working directory), under Xvfb or offscreen: scripts/screenshots.sh.
+// notices, the production screen during the overflow's pause, both verdicts and the customer manager with a frame of
+// its clip. Run it from the game's run folder (it reads the game's files from the working directory), under Xvfb or
+// offscreen: scripts/screenshots.sh.
 #include "colour/Basisfarbe1.h"
 #include "colour/Mischregal1.h"
 #include "colour/Rezeptur1.h"
@@ -25,6 +25,7 @@
 #include "dialogs/Neuebasisfarben1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "dialogs/Ueberlauf1.h"
+#include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Picture.h"
@@ -146,6 +147,23 @@ void labDose(int index, int amount) {
 // The clip's latest frame, taken from the video sink: the video widget draws
 // through a native window that grab() does not see.
 QImage clipFrame;
+
+// The system clock, but the overflow's pause is pictured while it lasts: the
+// dosing column in the batch colour with the tube and the full vessel.
+class PausePictures : public TClock {
+public:
+    explicit PausePictures(TClock& system) : system_(system) {}
+    double LocalTimeOfDay() override { return system_.LocalTimeOfDay(); }
+    QTime UtcTime() override { return system_.UtcTime(); }
+    void Sleep(int milliseconds) override {
+        if (milliseconds == 2000 && Spielschirm2 && Spielschirm2->isVisible())
+            save(Spielschirm2, QStringLiteral("pigmentra-overflow-pause.png"));
+        system_.Sleep(milliseconds);
+    }
+
+private:
+    TClock& system_;
+};
 QPointer<QVideoSink> watchedSink;
 
 void watchClip() {
@@ -538,6 +556,8 @@ int main(int argc, char** argv) {
         std::_Exit(1);
     });
 
+    PausePictures pausePictures(Clock());
+    SetClock(&pausePictures);
     Tour tour;
     buildMenuSteps(tour);
     buildLaboratorySteps(tour);
@@ -545,6 +565,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(StepPause, [&tour] { tour.Next(); });
     QApplication::exec();
     TForm::ModalHook = nullptr;
+    SetClock(nullptr);
     writeContactSheet();
     DestroyScreens();
     return failures == 0 ? 0 : 1;

@@ -297,6 +297,7 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int x, int y, int
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(18);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setShowGrid(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);  // "%8.2f" amounts are shown whole, as far as the column reaches
@@ -339,6 +340,18 @@ void TStringGrid::applyWidths() {
         if (w > 0)
             setColumnWidth(c, w);
     }
+}
+
+void TStringGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    // Rows scroll whole. At the end of its range the view lines the last row
+    // up with the bottom edge, which cuts the first row in view when the
+    // height is no whole number of rows: the rows are shown in the largest
+    // whole number of rows that fits, and the rest stays below them.
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    const int spare = (viewport()->height() + viewportMargins().bottom()) % rowHeight;
+    if (spare != viewportMargins().bottom())
+        setViewportMargins(0, 0, 0, spare);
 }
 
 void TStringGrid::SetCol(int col) { col_ = col; }

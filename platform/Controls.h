@@ -133,6 +133,9 @@ public:
     void SetCol(int col);
     void SetRow(int row);
 
+protected:
+    void updateGeometries() override;
+
 private:
     void applyWidths();
     TGridModel* model_;

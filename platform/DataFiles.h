@@ -37,7 +37,6 @@
     X(NeueBasisfarbenPicture, "PigmentraNeueBasisfarben.bmp", Picture, Decoration) \
     X(Pfuetze, "PigmentraPfuetze.bmp", Picture, Decoration)                        \
     X(Fass, "PigmentraFass.bmp", Picture, Decoration)                              \
-    X(Siegel, "PigmentraSiegel.bmp", Picture, Decoration)                          \
     X(LaborFillSound, "PigmentraLaborFill.wav", Sound, InPlay)                     \
     X(RezeptOKSound, "PigmentraRezeptOK.wav", Sound, InPlay)                       \
     X(RezeptNIOSound, "PigmentraRezeptNIO.wav", Sound, InPlay)                     \

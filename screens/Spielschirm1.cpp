@@ -6,6 +6,7 @@
 #include "colour/Mischregal1.h"
 #include "colour/Rezeptur1.h"
 #include "colour/Tonvorlage1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "dialogs/Farbenpruefung1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "platform/Clock.h"
@@ -23,13 +24,7 @@ TSpielschirm::TSpielschirm()
     : TForm(QStringLiteral("Spielschirm"), QStringLiteral("Ausarbeitung von neuen Farbtönen"), 808, 601) {
     Spielschirm = this;
     buildLayout();
-    // Coming back to the laboratory doses again. A late activation that
-    // reaches the screen after it was closed (production running, game over)
-    // must not dose with the production screen's track bar.
-    OnActivate = [this] {
-        if (isVisible())
-            AutoScrollBar1Change();
-    };
+    OnActivate = [this] { FormActivate(); };
     ContinueArtworkToEdges(this);
     Centre();
 }
@@ -67,7 +62,9 @@ void TSpielschirm::buildLayout() {
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox7"), QStringLiteral("StaticText3"),
                            QStringLiteral(" Mennyiség"), 426, 9, 165, 28);
     GroupBox6 = MakeGroupBox(Panel1, QStringLiteral("GroupBox6"), 426, 25, 165, 412);
-    AuswahlTube = MakeArtwork(GroupBox6, QStringLiteral("AuswahlTube"), DataFiles::Tube, 32, 14, 97, 221);
+    // The tube stands on its group box's own colour, whatever that is.
+    AuswahlTube = new TTransparentPicture(GroupBox6, QStringLiteral("AuswahlTube"), 32, 14, 97, 221);
+    AuswahlTube->LoadFromFile(DataFiles::Tube);
     AuswahlTube->OnClick = [this] { AutoScrollBar1Change(); };
     AuswahlTube->hide();
     AutoScrollBar = new TTrackBar(GroupBox6, QStringLiteral("AutoScrollBar"), 84, 36, 36, 149);
@@ -157,6 +154,14 @@ void TSpielschirm::AutoScrollBar1Change() {
     AuswahlStrahl->hide();
     farbe->PreviousAmount = farbe->Amount;
     Spiel->PunkteZeigen();
+}
+
+void TSpielschirm::FormActivate() {
+    // A late activation that reaches the screen after it was closed
+    // (production running, game over) must not dose with the production
+    // screen's track bar.
+    if (isVisible())
+        AutoScrollBar1Change();
 }
 
 void TSpielschirm::AutoScrollBarKeyPress(int key) {

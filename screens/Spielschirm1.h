@@ -29,6 +29,10 @@ public:
 
     // The dosing step: the selected base colour takes the track bar's amount.
     void AutoScrollBar1Change();
+    // The focus came back to the open laboratory from another window of the
+    // game: with a base colour selected, one more dosing step. The accepted
+    // production decision runs it too, as it hides in front of the screen.
+    void FormActivate();
     void AutoScrollBarKeyPress(int key);
     // Sample or panel clicked: the colour check.
     void AutoTonvorlageImageClick();

@@ -7,6 +7,7 @@
 #include "colour/Rezeptur1.h"
 #include "colour/Tonvorlage1.h"
 #include "dialogs/Autoproduktion1.h"
+#include "dialogs/Dialoghilfen.h"
 #include "dialogs/Farbenpruefung1.h"
 #include "dialogs/Ueberlauf1.h"
 #include "platform/Clock.h"
@@ -18,6 +19,8 @@
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
 #include "shell/Spiel.h"
+
+#include <algorithm>
 
 TSpielschirm2* Spielschirm2 = nullptr;
 
@@ -55,7 +58,9 @@ void TSpielschirm2::buildLayout() {
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox12"), QStringLiteral("StaticText3"),
                            QStringLiteral(" Dosierung"), 319, 9, 195, 28);
     Dosierung = MakeGroupBox(Panel1, QStringLiteral("Dosierung"), 319, 25, 195, 458);
-    AuswahlTube = MakeArtwork(Dosierung, QStringLiteral("AuswahlTube"), DataFiles::Tube, 19, 23, 159, 202);
+    // The tube stands on its group box's own colour, whatever that is.
+    AuswahlTube = new TTransparentPicture(Dosierung, QStringLiteral("AuswahlTube"), 19, 23, 159, 202);
+    AuswahlTube->LoadFromFile(DataFiles::Tube);
     AuswahlTube->OnClick = [this] { AutoScrollBarChange(); };
     AuswahlTube->hide();
     AutoScrollBar = new TTrackBar(Dosierung, QStringLiteral("AutoScrollBar"), 128, 31, 41, 146);
@@ -67,7 +72,9 @@ void TSpielschirm2::buildLayout() {
     AutoScrollBar->hide();
     AuswahlStrahl = MakeArtwork(Dosierung, QStringLiteral("AuswahlStrahl"), DataFiles::Strahl, 53, 210, 81, 93);
     AuswahlStrahl->hide();
-    AuswahlEimer = new TPicture(Dosierung, QStringLiteral("AuswahlEimer"), 42, 304, 115, 145);
+    // The vessel, like the tube, stands on the group box's colour: at an
+    // overflow the box takes the batch colour around it.
+    AuswahlEimer = new TTransparentPicture(Dosierung, QStringLiteral("AuswahlEimer"), 42, 304, 115, 145);
 
     titles << MakeTitleBox(Panel1, QStringLiteral("GroupBox9"), QStringLiteral("StaticText1"),
                            QStringLiteral(" Rezeptur"), 520, 9, 134, 28);
@@ -100,8 +107,9 @@ void TSpielschirm2::buildLayout() {
 
     BatchAusliefern =
         MakeButton(Panel1, QStringLiteral("BatchAusliefern"), QStringLiteral("Batch ausliefern"), 620, 459, 82, 25);
-    // The long caption fits the narrow button in the narrow cut of the font.
-    BatchAusliefern->setFont(NarrowFont(13));
+    // The long caption fits the narrow button in the narrow cut of the font,
+    // a few pixels clear of the frame on each side.
+    BatchAusliefern->setFont(NarrowFont(12));
     ConnectClicked(BatchAusliefern, [this] { BatchAusliefernClick(); });
     Ende = MakeButton(Panel1, QStringLiteral("Ende"), QStringLiteral("Vége"), 720, 459, 80, 25);
     ConnectClicked(Ende, [this] { ProgrammEnde(); });
@@ -122,7 +130,7 @@ void TSpielschirm2::PrepareProduction() {
     // goes on as it was, instead of a game with neither screen.
     AuswahlEimer->LoadFromFile(DataFiles::Tonne);
     Mischregal->Layout(QString(), AutoBasisfarben, AuswahlStrahl, AuswahlTube, AnzeigeHistorie, Rezept, AutoScrollBar);
-    AutoScrollBar->SetMax(ProductionTrackBarMax(0));
+    AutoScrollBar->SetMax(ProductionTrackBarMax(0, 0));
     AktuelleTonvorlage->Paint(AutoTonvorlageImage);
     // The laboratory's dialogs belong to the recipe that is now settled.
     Spiel->LaborDialogeSchliessen();
@@ -147,15 +155,17 @@ void TSpielschirm2::hideDosing() {
     AuswahlTube->hide();
     AutoScrollBar->hide();
     AutoScrollBar->SetMin(0);
-    AutoScrollBar->SetMax(ProductionTrackBarMax(0));
+    AutoScrollBar->SetMax(ProductionTrackBarMax(0, 0));
     AutoScrollBar->SetPosition(0);
 }
 
 void TSpielschirm2::ChargeAnsetzen() {
     TChargenblech* blech = Spiel->Blech.get();
     TRezeptur* rezept = blech->Rezeptur.get();
-    for (auto& farbe : Mischregal->Basisfarben)
+    for (auto& farbe : Mischregal->Basisfarben) {
         farbe->Amount = 0.0;
+        farbe->BatchAmount = 0.0;
+    }
 
     double sum = 0.0;
     for (int k = 0; k < rezept->Count; ++k)
@@ -178,6 +188,7 @@ void TSpielschirm2::ChargeAnsetzen() {
             continue;
         TBasisfarbe* farbe = Mischregal->Basisfarben[index].get();
         farbe->Amount = rezept->Amounts[k] < 100.0 ? 0.0 : rezept->Amounts[k];
+        farbe->BatchAmount = farbe->Amount;
         if (farbe->Amount > largest) {
             largest = farbe->Amount;
             main = farbe;
@@ -225,7 +236,10 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
         AuswahlEimer->FloodFill(10, 120, emptyInside_);
     }
     lastLevelRow_ = row;
-    AuswahlEimer->Line(5, row, right, row, Qt::black);
+    // Above the top the line is drawn at the brim, so a vessel that runs
+    // over reads as full and not as an empty frame on the spilled paint.
+    const int lineRow = std::max(row, 0);
+    AuswahlEimer->Line(5, lineRow, right, lineRow, Qt::black);
     // Paint the empty inside below the new line in the batch colour.
     const QColor batch = ToQColor(blech->Colour);
     if (AuswahlEimer->Pixel(10, 120) == AuswahlEimer->Pixel(1, 28))
@@ -305,7 +319,7 @@ void TSpielschirm2::AutoScrollBarChange() {
         Ueberlaufen();
         return;  // the overflow notice's Ok shows the new total
     }
-    AutoScrollBar->SetMax(ProductionTrackBarMax(farbe->Amount));
+    AutoScrollBar->SetMax(ProductionTrackBarMax(farbe->Amount, farbe->BatchAmount));
     AutoScrollBar->SetMin(int(farbe->Amount));
     AutoScrollBar->SetPosition(int(farbe->Amount));
     Spiel->PunkteZeigen();

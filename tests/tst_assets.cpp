@@ -166,7 +166,10 @@ void TstAssets::picturesHaveTheirScreenSizes() {
 
 void TstAssets::catalogueCarKeepsBodyApartFromMark() {
     // The car body around (15, 20) and the mark around (5, 5) are separate
-    // regions, even when the body is painted in the mark's own colour.
+    // regions, even when the body is painted in the mark's own colour. Every
+    // pixel of the mark's or the body's colour belongs to its region, so a
+    // marked or painted car keeps no stray pale pixels, and the car's edge
+    // against the mark is dark, never a pale blend with the background.
     QImage car = load("PigmentraAuto.bmp");
     QVERIFY(car.width() <= 70 && car.height() <= 35);
     const Region body = regionAt(car, {15, 20});
@@ -174,6 +177,20 @@ void TstAssets::catalogueCarKeepsBodyApartFromMark() {
     QVERIFY(body.colour != mark.colour);
     QVERIFY2(body.size >= 500, qPrintable(QString::number(body.size)));
     QVERIFY(mark.size >= 500);
+    for (int y = 0; y < car.height(); ++y)
+        for (int x = 0; x < car.width(); ++x) {
+            const QPoint p(x, y);
+            const QString at = QStringLiteral("%1,%2").arg(x).arg(y);
+            QVERIFY2(rgb(car, p) != mark.colour || mark.contains(p), qPrintable(at));
+            QVERIFY2(rgb(car, p) != body.colour || body.contains(p), qPrintable(at));
+            if (mark.contains(p))
+                continue;
+            bool touchesMark = false;
+            for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                touchesMark = touchesMark || (car.valid(p + d) && mark.contains(p + d));
+            if (touchesMark)
+                QVERIFY2(qGray(car.pixel(p)) < 96, qPrintable(at));
+        }
     fill(car, {15, 20}, mark.colour);
     fill(car, {5, 5}, 0x308CC6);
     QCOMPARE(rgb(car, {15, 20}), mark.colour);
@@ -329,6 +346,26 @@ void TstAssets::carPaintingKeepsBodyFloorAndSprayRoles() {
                 ++sprayPixels;
             }
     QVERIFY(sprayPixels >= 1000);
+    // The body is the whole car: no pixel of its colour lies outside the one
+    // region (a cone cutting the body would leave a part of it grey), and it
+    // reaches from the bonnet to the boot, above and below the row where the
+    // verdict's two copies meet (184).
+    int bodyPixels = 0;
+    for (int y = 0; y < scene.height(); ++y)
+        for (int x = 0; x < scene.width(); ++x)
+            bodyPixels += rgb(scene, {x, y}) == body.colour ? 1 : 0;
+    QCOMPARE(bodyPixels, body.size);
+    QVERIFY(body.bounds.width() >= 200 && body.bounds.top() < 184 && body.bounds.bottom() > 184);
+    // The cones stop a few pixels short of the body: painted alike, spray
+    // and car still read apart.
+    for (int y = 0; y < scene.height(); ++y)
+        for (int x = 0; x < scene.width(); ++x) {
+            if (rgb(scene, {x, y}) != spray)
+                continue;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    QVERIFY2(!body.contains({x + dx, y + dy}), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
     // A verdict in the target colour on the floor leaves the body alone.
     fill(scene, {100, 330}, body.colour ^ 0x404040);
     QCOMPARE(rgb(scene, {230, 170}), body.colour);

@@ -259,6 +259,15 @@ void TestDialogs::verdictChargesJudgesAndSetsLabels() {
     QVERIFY(Autoproduktion->Accepted);
     QVERIFY(!Autoproduktion->Autoakzeptiert->isHidden());
     QVERIFY(Autoproduktion->AutoNichtakzeptiert->isHidden() && Autoproduktion->Ablehnung->isHidden());
+    // An accepted verdict shows its layout's components and nothing more.
+    QStringList shown;
+    for (QWidget* w : Autoproduktion->Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            shown << w->objectName();
+    shown.sort();
+    QCOMPARE(shown,
+             QStringList({QStringLiteral("Autoakzeptiert"), QStringLiteral("GesamtKosten"), QStringLiteral("Image4"),
+                          QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Ok")}));
     QCOMPARE(Punktestand, 4000);
     QCOMPARE(Autoproduktion->GesamtKosten->text(), QStringLiteral(" 4000 Punkte"));
 }

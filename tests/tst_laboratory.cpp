@@ -145,6 +145,19 @@ void LaboratoryTest::dosingChargesRecordsPausesAndPaints() {
     QCOMPARE(ScreenGame::PixelColour(Spielschirm->AuswahlTopf, 60, 20), QColor(76, 45, 223));
     QCOMPARE(Spielschirm->Rezept->Cell(0, 1), QStringLiteral("762"));
     QCOMPARE(Spielschirm->Rezept->Cell(0, 2), QStringLiteral("804"));
+
+    // Ten rows scroll by whole rows: the top row is never cut, and the
+    // newest stays wholly in view below it.
+    for (int amount = 71; amount <= 76; ++amount)
+        QVERIFY(ScreenGame::LabDose(12, amount));
+    QCOMPARE(Spiel->Historie->Count, 10);
+    const TStringGrid* grid = Spielschirm->AnzeigeHistorie;
+    const int top = grid->rowAt(0);
+    QVERIFY(top > 0);
+    QCOMPARE(grid->rowViewportPosition(top), 0);
+    QVERIFY(grid->rowViewportPosition(10) > 0);
+    QVERIFY(grid->rowViewportPosition(10) + grid->rowHeight(10) <= grid->viewport()->height());
+    QCOMPARE(grid->Cell(2, 10), QStringLiteral("    1.00"));
 }
 
 void LaboratoryTest::ninthBaseColourIsRefusedUntilOneIsTakenOut() {

@@ -1,6 +1,7 @@
 // Every form in the states a player meets, drawn offscreen and read pixel by
-// pixel: no label or button text is cut by its own rectangle at the fonts the
-// form uses, no artwork shows through a label's text, and no picture or
+// pixel: no label text is cut by its own rectangle and no button caption
+// comes closer than a few pixels to its button's frame at the fonts the form
+// uses, no artwork shows through a label's text, and no picture or
 // panel that runs across a form stops short of its right or bottom edge
 // leaving a strip of another colour there; and the controls the player
 // works lie on the form, clear of one another.
@@ -62,8 +63,9 @@ void findClippedText(QWidget* form, const QString& state, QStringList& faults) {
         option.initFrom(button);
         option.text = button->text();
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // A caption keeps a few pixels clear of its button's frame on each side.
         const QFontMetrics metrics = button->fontMetrics();
-        if (metrics.horizontalAdvance(button->text()) > room.width() || metrics.height() > room.height())
+        if (metrics.horizontalAdvance(button->text()) + 2 * 3 > room.width() || metrics.height() > room.height())
             faults << QStringLiteral("%1: caption of %2 \"%3\" needs %4 in %5")
                           .arg(state, button->objectName(), button->text())
                           .arg(metrics.horizontalAdvance(button->text()))

@@ -365,9 +365,11 @@ void ProductionTest::gameDialogsCloseWhenTheGameMovesOnOrEnds() {
 }
 
 void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
-    // A selected base colour above 5000 units gets the vessel's 12000 as maximum; others keep 5000.
-    QCOMPARE(ProductionTrackBarMax(5000.0), 5000);
-    QCOMPARE(ProductionTrackBarMax(5000.5), 12000);
+    // A selected base colour above 5000 units, now or before the main component's cut, gets the vessel's 12000
+    // as maximum; others keep 5000.
+    QCOMPARE(ProductionTrackBarMax(5000.0, 5000.0), 5000);
+    QCOMPARE(ProductionTrackBarMax(5000.5, 0.0), 12000);
+    QCOMPARE(ProductionTrackBarMax(3000.0, 5000.5), 12000);
 
     // 100 % of "712": 10000 units, under-dosed to 6000.
     QVERIFY(produce({{0, 100}}));
@@ -396,6 +398,37 @@ void ProductionTest::trackBarReachesAMainComponentAboveFiveThousand() {
     QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
     QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 100);
     QCOMPARE(Punktestand, 100 + 3 * 700);
+
+    // 75 parts of "731" and 25 of "781": 7500 and 2500 units, the main
+    // component cut to 4500. Dosed back to 7500 by keys on the track bar, the
+    // batch is its accepted recipe again (10000 units, level row 21) without
+    // an overflow.
+    QVERIFY(game.StartLab());
+    QVERIFY(ScreenGame::LabDose(3, 75));
+    QVERIFY(ScreenGame::LabDose(9, 25));
+    const DisplayColour recipe = Spiel->Blech->Colour;
+    game.StartProduction();
+    QCOMPARE(ScreenGame::Farbe(3)->Amount, 4500.0);
+    QCOMPARE(ScreenGame::Farbe(9)->Amount, 2500.0);
+    QVERIFY(ScreenGame::SelectSwatch(3));
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 12000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 4500);
+    for (int key = 0; key < 60; ++key)
+        QVERIFY(Player::Key(Qt::Key_PageUp));
+    QCOMPARE(Spielschirm2->AutoScrollBar->Position(), 7500);
+    QVERIFY(Player::Key(Qt::Key_Return));
+    QVERIFY(!Ueberlauf->isVisible());
+    QCOMPARE(ScreenGame::Farbe(3)->Amount, 7500.0);
+    QCOMPARE(vesselSum(), 10000.0);
+    QCOMPARE(Spielschirm2->LastLevelRow(), 21);
+    QCOMPARE(Spiel->Blech->Colour, recipe);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 12000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 7500);
+    QCOMPARE(Punktestand, 200 + 700);
+    // The other component stays on 0..5000.
+    QVERIFY(ScreenGame::SelectSwatch(9));
+    QCOMPARE(Spielschirm2->AutoScrollBar->Max(), 5000);
+    QCOMPARE(Spielschirm2->AutoScrollBar->Min(), 2500);
 }
 
 void ProductionTest::vesselShowsEachDoseUnderAnyDesktopColours() {

@@ -113,42 +113,12 @@ QImage drawNewBaseColours() {
     return image;
 }
 
-// The accepted verdict's quality seal, 300 x 110, on the panel's grey (its
-// bottom-left colour, which the verdict leaves out): a green rosette with a
-// check mark and the lettering beside it.
-QImage drawQualitySeal() {
-    QImage image = canvas(300, 110, colours::buttonFace());
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QPointF centre(54, 54);
-    QPolygonF rosette;
-    for (int i = 0; i < 32; ++i) {
-        const qreal a = M_PI * i / 16;
-        const qreal r = i % 2 == 0 ? 50 : 44;
-        rosette << centre + QPointF(r * std::cos(a), r * std::sin(a));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(colours::green().lighter(150));
-    p.drawPolygon(rosette);
-    p.setBrush(colours::green());
-    p.drawEllipse(centre, 38, 38);
-    p.setPen(QPen(Qt::white, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({centre + QPointF(-18, 1), centre + QPointF(-5, 14), centre + QPointF(19, -13)}));
-    text(p, 118, 46, 20, true, colours::green().darker(130), QStringLiteral("QS geprüft"));
-    text(p, 118, 72, 15, false, colours::navy(), QStringLiteral("Farbton und Charge"));
-    text(p, 118, 92, 15, false, colours::navy(), QStringLiteral("freigegeben"));
-    return image;
-}
-
 }  // namespace
 
 void writeNotices(const QString& dir) {
     saveBmp(drawDecision(true), dir, DataFiles::Rezeptok);
     saveBmp(drawDecision(false), dir, DataFiles::Rezeptnio);
     saveBmp(drawNewBaseColours(), dir, DataFiles::NeueBasisfarbenPicture);
-    saveBmp(drawQualitySeal(), dir, DataFiles::Siegel);
 }
 
 }  // namespace gen

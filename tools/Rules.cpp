@@ -115,8 +115,11 @@ void writeRules(const QString& dir) {
                        "(die Basisfarbe mit dem größten Anteil) wird nur zu 60 % dosiert; Basisfarben unter 1 % "
                        "entfallen. Sie müssen den Batch also nachtönen."));
     r.item(
-        QStringLiteral("Der Schieberegler reicht von 0 bis 5000 Einheiten, bei einer gewählten Basisfarbe mit "
-                       "mehr als 5000 Einheiten bis 12000. Mengen lassen sich nur erhöhen, nicht verringern."));
+        QStringLiteral("Der Schieberegler reicht von 0 bis 5000 Einheiten. Bis 12000 reicht er bei einer "
+                       "gewählten Basisfarbe mit mehr als 5000 Einheiten und bei der Hauptkomponente, wenn sie vor "
+                       "der Kürzung auf 60 % mehr als 5000 Einheiten hatte (mehr als die Hälfte des Rezepts): so "
+                       "lässt sich jeder Batch auf sein Rezept zurücktönen. Mengen lassen sich nur erhöhen, nicht "
+                       "verringern."));
     r.item(
         QStringLiteral("Der Chargenbehälter fasst 12000 Einheiten. Läuft er über, wird die Hälfte des Batches "
                        "entsorgt, alle Mengen halbieren sich, und der Überlauf kostet 5000 Punkte."));

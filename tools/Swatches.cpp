@@ -9,16 +9,14 @@
 namespace gen {
 namespace {
 
-// Catalogue car, 70 x 35: body region around (15, 20), background around (5, 5).
+// Catalogue car, 70 x 35: body region around (15, 20), background around
+// (5, 5). Every pixel is drawn hard-edged: the background is one plain
+// region that the picker fills with the mark colour, and any pixel blended
+// with it would keep a pale fringe around the car in that mark.
 QImage drawCar() {
     QImage image = canvas(70, 35, Qt::white);
     QPainter p(&image);
-    // Soft shadow on the ground (background region keeps (5, 5)).
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(222, 224, 228));
-    p.drawEllipse(QRectF(4, 30, 62, 4));
-
+    p.setRenderHint(QPainter::Antialiasing, false);
     QPainterPath body;
     body.moveTo(2, 18);
     body.lineTo(5, 15);
@@ -36,32 +34,26 @@ QImage drawCar() {
     body.lineTo(2, 27);
     body.closeSubpath();
     fillHard(p, body, colours::steel(), colours::outline());
-    // A smooth outline over the hard one: the edge reads clean at this size,
-    // and the hard outline under it still keeps body and mark apart.
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(colours::outline(), 1.3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
 
-    p.setRenderHint(QPainter::Antialiasing, false);
     // Windows, closed inside the body so the body stays one region.
     const QColor glass(196, 222, 240);
     p.setPen(colours::outline());
     p.setBrush(glass);
-    p.drawPolygon(QPolygon({QPoint(23, 9), QPoint(32, 9), QPoint(32, 13), QPoint(20, 13)}));
+    p.drawPolygon(QPolygon({QPoint(24, 9), QPoint(32, 9), QPoint(32, 13), QPoint(21, 13)}));
     p.drawPolygon(QPolygon({QPoint(35, 9), QPoint(43, 9), QPoint(47, 13), QPoint(35, 13)}));
     // Lights and door handle.
     p.fillRect(QRect(64, 18, 2, 2), colours::yellow());
     p.fillRect(QRect(3, 18, 2, 2), QColor(200, 30, 30));
     p.fillRect(QRect(37, 16, 3, 1), colours::outline());
-    // Wheels, smooth.
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // Wheels in their arches, clear of the bottom row so that the
+    // background runs on under the car as one region.
     for (int cx : {16, 54}) {
-        p.setPen(Qt::NoPen);
+        p.setPen(colours::outline());
         p.setBrush(QColor(30, 30, 34));
-        p.drawEllipse(QPointF(cx + 0.5, 28.5), 5.5, 5.5);
+        p.drawEllipse(QRect(cx - 6, 22, 12, 11));
+        p.setPen(Qt::NoPen);
         p.setBrush(QColor(180, 184, 190));
-        p.drawEllipse(QPointF(cx + 0.5, 28.5), 2.5, 2.5);
+        p.drawEllipse(QRect(cx - 2, 26, 5, 5));
     }
     return image;
 }

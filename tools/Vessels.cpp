@@ -24,13 +24,14 @@ QImage drawTonne() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     const QColor light(196, 200, 206), mid(150, 156, 164), dark(96, 102, 110);
-    auto wall = [&](int x0) {
-        p.fillRect(QRect(x0, 0, 1, 135), light);
-        p.fillRect(QRect(x0 + 1, 0, 1, 135), mid);
-        p.fillRect(QRect(x0 + 2, 0, 1, 135), dark);
-    };
-    wall(2);
-    wall(112);
+    // The walls' outer side is dark: the screen shows the vessel on its
+    // group box's colour, the batch colour at an overflow.
+    p.fillRect(QRect(2, 0, 1, 135), colours::outline());
+    p.fillRect(QRect(3, 0, 1, 135), light);
+    p.fillRect(QRect(4, 0, 1, 135), mid);
+    p.fillRect(QRect(112, 0, 1, 135), mid);
+    p.fillRect(QRect(113, 0, 1, 135), light);
+    p.fillRect(QRect(114, 0, 1, 135), colours::outline());
     // Floor and stand.
     p.fillRect(QRect(2, 135, 113, 2), mid);
     p.fillRect(QRect(2, 137, 113, 2), dark);
@@ -91,11 +92,14 @@ QImage drawTopf() {
 }
 
 // Dosing tube, 97 x 221: a cartridge with a valve block and a nozzle that
-// points down into the jet.
+// points down into the jet. Its outline is hard-edged against the button
+// face around it: the screens leave that colour out, so the tube stands on
+// whatever colour its group box has (the batch colour at an overflow)
+// without a pale fringe.
 QImage drawTube() {
     QImage image = canvas(97, 221, colours::buttonFace());
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     QLinearGradient metal(6, 0, 48, 0);
     metal.setColorAt(0.0, QColor(126, 132, 140));
@@ -128,7 +132,8 @@ QImage drawTube() {
     p.drawRect(QRectF(41, 187, 9, 28));
     p.setBrush(colours::outline());
     p.drawRect(QRectF(39, 214, 13, 5));
-    // Valve knob.
+    // Valve knob, smooth: it lies inside the block.
+    p.setRenderHint(QPainter::Antialiasing, true);
     p.setBrush(colours::redOrange());
     p.drawEllipse(QRectF(20, 171, 12, 12));
     return image;
