@@ -122,7 +122,6 @@ QImage ReadPlainBmp(const uchar* data, qint64 size) {
     QImage image(int(layout.width), int(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    populatePages(data + layout.pixelOffset, layout.stride * layout.height, false);
     populatePages(image.bits(), image.sizeInBytes(), true);
     for (qint64 y = 0; y < layout.height; ++y) {
         const qint64 row = layout.bottomUp ? layout.height - 1 - y : y;
