@@ -19,6 +19,8 @@ void TTransparentPicture::paintEvent(QPaintEvent*) {
     if (image.cacheKey() != maskedKey_) {
         const QRgb key = image.pixel(0, image.height() - 1) & 0xFFFFFF;
         masked_ = image.convertToFormat(QImage::Format_ARGB32);
+        if (masked_.isNull())
+            return;  // no memory for the copy: nothing painted this time
         for (int y = 0; y < masked_.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(masked_.scanLine(y));
             for (int x = 0; x < masked_.width(); ++x)

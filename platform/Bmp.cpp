@@ -2,14 +2,6 @@
 
 #include <QtEndian>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define PIGMENTRA_BMP_SSSE3 1
-#endif
-
 namespace {
 quint32 le32(const uchar* p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
 quint16 le16(const uchar* p) { return quint16(p[0] | p[1] << 8); }
@@ -26,52 +18,6 @@ void convertRowPlain(const uchar* source, QRgb* target, qint64 from, qint64 widt
     for (qint64 x = from; x + 1 < width; ++x, source += 3)
         target[x] = 0xFF000000u | qFromLittleEndian<quint32>(source);
     target[width - 1] = 0xFF000000u | quint32(source[2]) << 16 | quint32(source[1]) << 8 | source[0];
-}
-
-#ifdef PIGMENTRA_BMP_SSSE3
-// Four pixels a step: twelve bytes spread into four words by one shuffle.
-// Each step reads sixteen bytes, so it stops while six pixels (eighteen
-// bytes) of the row are left; the plain loop does the rest.
-__attribute__((target("ssse3"))) void convertRowSsse3(const uchar* source, QRgb* target, qint64 width) {
-    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
-    const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
-    qint64 x = 0;
-    for (; x + 6 <= width; x += 4) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + 3 * x));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x), _mm_or_si128(_mm_shuffle_epi8(bytes, spread), opaque));
-    }
-    convertRowPlain(source, target, x, width);
-}
-
-const bool HaveSsse3 = __builtin_cpu_supports("ssse3");
-#endif
-
-// Pages seen for the first time cost a fault each (every 4 KiB of the file
-// and of the new picture), and on this game's machines those faults were
-// the larger part of decoding the start screen's artwork. They are
-// populated in one call each instead, where the system can (Linux 5.14 and
-// later); elsewhere the pages fault in as before.
-void populatePages(const void* start, qint64 length, bool forWriting) {
-#if defined(MADV_POPULATE_READ) && defined(MADV_POPULATE_WRITE)
-    static const quintptr page = quintptr(::sysconf(_SC_PAGESIZE));
-    // Whole pages inside the range only: memory around it is not ours.
-    const quintptr first = (quintptr(start) + page - 1) & ~(page - 1);
-    const quintptr end = (quintptr(start) + quintptr(length)) & ~(page - 1);
-    if (end > first)
-        ::madvise(reinterpret_cast<void*>(first), end - first, forWriting ? MADV_POPULATE_WRITE : MADV_POPULATE_READ);
-#else
-    Q_UNUSED(start);
-    Q_UNUSED(length);
-    Q_UNUSED(forWriting);
-#endif
-}
-
-void convertRow(const uchar* source, QRgb* target, qint64 width) {
-#ifdef PIGMENTRA_BMP_SSSE3
-    if (HaveSsse3)
-        return convertRowSsse3(source, target, width);
-#endif
-    convertRowPlain(source, target, 0, width);
 }
 
 // Where a plain BMP keeps its pixels, read from its headers (the first
@@ -122,12 +68,10 @@ QImage ReadPlainBmp(const uchar* data, qint64 size) {
     QImage image(int(layout.width), int(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    populatePages(data + layout.pixelOffset, layout.stride * layout.height, false);
-    populatePages(image.bits(), image.sizeInBytes(), true);
     for (qint64 y = 0; y < layout.height; ++y) {
         const qint64 row = layout.bottomUp ? layout.height - 1 - y : y;
-        convertRow(data + layout.pixelOffset + layout.stride * row, reinterpret_cast<QRgb*>(image.scanLine(int(y))),
-                   layout.width);
+        convertRowPlain(data + layout.pixelOffset + layout.stride * row,
+                        reinterpret_cast<QRgb*>(image.scanLine(int(y))), 0, layout.width);
     }
     return image;
 }

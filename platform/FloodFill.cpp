@@ -19,12 +19,16 @@ long FloodFill(QImage& image, int x, int y, QRgb newColour) {
     const QRgb target = image.pixel(x, y);
     if (target == newColour)
         return 0;
+    // Shared pixels are copied here; when that copy cannot be had the
+    // image is left null and nothing is filled.
+    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
+    if (!bits)
+        return -1;
     // Span fill with an explicit stack: each entry is a run already filled in
     // one row, and the direction of the row still to be searched beneath it.
     // Runs leaking back past either end of their parent are searched in the
     // other direction too. Every pixel is read about twice and written once.
     const qsizetype stride = image.bytesPerLine() / 4;
-    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
     long changed = 0;
     std::vector<Span> stack;
     stack.reserve(64);

@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
@@ -13,6 +16,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+Q_LOGGING_CATEGORY(lcHighscore, "pigmentra.highscore")
 
 namespace Highscore {
 
@@ -115,7 +120,7 @@ bool MakeFolders(const QByteArray& folder, const QByteArray& base) {
 }
 
 void Complain(const QByteArray& path, const char* reason) {
-    std::fprintf(stderr, "Pigmentra: highscore file \"%s\": %s\n", path.constData(), reason);
+    qCWarning(lcHighscore, "highscore file \"%s\": %s", path.constData(), reason);
 }
 
 void ComplainErrno(const QByteArray& path, int error) {
@@ -135,12 +140,13 @@ void IgnoreFileSizeSignal() {
 // without waiting on a FIFO, and keeps it only when it is a plain file.
 // Returns the descriptor, or -1 with the reason on standard error (none for
 // a missing file that is only read).
-int OpenPlain(const QByteArray& path, int flags, bool append) {
+int OpenPlain(const QByteArray& path, int flags, bool append, struct stat* info) {
     if (path.isEmpty()) {
         Complain(path, "no folder for it: TEMP is not set and there is no home folder");
         return -1;
     }
-    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    // The results are the player's own: nobody else may read them.
+    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
         if (append || errno != ENOENT)
             ComplainErrno(path, errno);
@@ -154,12 +160,28 @@ int OpenPlain(const QByteArray& path, int flags, bool append) {
         refused = "not a plain file, not used";
     else if (st.st_nlink != 1)
         refused = "has another name (a hard link), not used";
+    else if (st.st_uid != ::geteuid())
+        refused = "belongs to another user, not used";
+    else if (st.st_size > MaxFileSize)
+        refused = "larger than 150,000,000 bytes (1,000,000 records), not used";
     if (refused) {
         Complain(path, refused);
         ::close(fd);
         return -1;
     }
+    *info = st;
     return fd;
+}
+
+// Holds the lock other games take to append, waiting at most a second: a
+// lock someone else keeps longer is not waited for (O_APPEND still keeps
+// records from overwriting each other).
+void LockForAppend(int fd) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
+            return;
+        QThread::msleep(10);
+    }
 }
 }  // namespace
 
@@ -271,6 +293,22 @@ QString ParseName(const char* data, size_t size) {
     return DecodeName(begin, size_t(end - begin));
 }
 
+bool HoldsRecordText(const char* data) {
+    if (data[10] != ' ' || data[111] != ' ' || data[112] != '\r' || data[113] != '\n')
+        return false;
+    int i = 0;
+    while (i < 10 && data[i] == ' ')
+        ++i;
+    if (i < 10 && (data[i] == '-' || data[i] == '+'))
+        ++i;
+    if (i == 10)
+        return false;
+    for (; i < 10; ++i)
+        if (data[i] < '0' || data[i] > '9')
+            return false;
+    return std::memchr(data + NameOffset, 0, size_t(NameBytes)) == nullptr;
+}
+
 bool LowestTable::WouldEnter(int32_t points) const {
     if (entries_.size() < size_t(TableSize))
         return true;
@@ -284,14 +322,14 @@ void LowestTable::Offer(int32_t points, const char* record, size_t size) {
 }
 
 void LowestTable::Offer(const Entry& entry) {
+    if (!WouldEnter(entry.Points))
+        return;
     if (entries_.size() < size_t(TableSize)) {
         entries_.push_back(entry);
         if (entries_.size() == size_t(TableSize))
             findHighest();
         return;
     }
-    if (highest_ < 0 || entries_[size_t(highest_)].Points <= entry.Points)
-        return;
     entries_[size_t(highest_)] = entry;
     findHighest();
 }
@@ -316,35 +354,71 @@ std::vector<Entry> LowestTable::Sorted() const {
 }
 
 void RecordReader::Feed(const char* data, size_t size) {
-    if (partialSize_ > 0) {
-        const size_t take = std::min(size, size_t(RecordSize) - partialSize_);
-        std::memcpy(partial_ + partialSize_, data, take);
-        partialSize_ += take;
-        data += take;
-        size -= take;
-        if (partialSize_ < size_t(RecordSize))
-            return;
-        table_.Offer(ParsePoints(partial_, RecordSize), partial_, RecordSize);
-        partialSize_ = 0;
-    }
-    // Whole records straight from the caller's buffer.
-    for (; size >= size_t(RecordSize); data += RecordSize, size -= RecordSize)
-        table_.Offer(ParsePoints(data, RecordSize), data, RecordSize);
-    if (size > 0) {
-        std::memcpy(partial_, data, size);
-        partialSize_ = size;
-    }
+    pending_.insert(pending_.end(), data, data + size);
+    process(false);
 }
 
 void RecordReader::Finish() {
-    if (partialSize_ > 0)
-        table_.Offer(ParsePoints(partial_, partialSize_), partial_, partialSize_);
-    partialSize_ = 0;
+    process(true);
+    if (pos_ < pending_.size() && !inTorn_)
+        ++tornPieces_;  // a tail too short to hold a record's text
+    pending_.clear();
+    pos_ = earliest_ = 0;
+    inTorn_ = false;
+}
+
+void RecordReader::process(bool final) {
+    const char* const bytes = pending_.data();
+    const size_t size = pending_.size();
+    while (pos_ + TextSize <= size) {
+        if (HoldsRecordText(bytes + pos_)) {
+            const size_t length = std::min(size_t(RecordSize), size - pos_);
+            if (length < size_t(RecordSize) && !final)
+                break;  // its padding is still to come
+            table_.Offer(ParsePoints(bytes + pos_, 10), bytes + pos_, length);
+            inTorn_ = false;
+            earliest_ = pos_ + TextSize;
+            pos_ += RecordSize;
+            continue;
+        }
+        // A torn piece: the next record starts where the next record text
+        // does, found by its CR LF. It may begin inside the padding of the
+        // record before, never inside that record's text.
+        if (!inTorn_)
+            ++tornPieces_;
+        inTorn_ = true;
+        size_t from = earliest_;
+        size_t found = size;
+        while (from + TextSize <= size) {
+            const void* cr = std::memchr(bytes + from + 112, '\r', size - (from + 112) - 1);
+            if (!cr)
+                break;
+            const size_t at = size_t(static_cast<const char*>(cr) - bytes) - 112;
+            if (HoldsRecordText(bytes + at)) {
+                found = at;
+                break;
+            }
+            from = at + 1;
+        }
+        if (found == size) {
+            // No record text yet: only the last bytes may still begin one.
+            pos_ = earliest_ = std::max(pos_, size + 1 - std::min(size + 1, size_t(TextSize)));
+            break;
+        }
+        pos_ = found;
+    }
+    if (final)
+        return;
+    const size_t done = std::min({pos_, earliest_, size});
+    pending_.erase(pending_.begin(), pending_.begin() + std::ptrdiff_t(done));
+    pos_ -= done;
+    earliest_ -= done;
 }
 
 ReadResult ReadLowest(const QByteArray& path, ReadFunction readFunction) {
     ReadResult result;
-    const int fd = OpenPlain(path, O_RDONLY, false);
+    struct stat st {};
+    const int fd = OpenPlain(path, O_RDONLY, false, &st);
     if (fd < 0)
         return result;  // no file yet, or none we may use: an empty table
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -375,6 +449,9 @@ ReadResult ReadLowest(const QByteArray& path, ReadFunction readFunction) {
     }
     ::close(fd);
     result.Entries = table.Sorted();
+    result.TornPieces = reader.TornPieces();
+    if (result.TornPieces > 0)
+        qCInfo(lcHighscore, "highscore file \"%s\": %ld torn piece(s) skipped", path.constData(), result.TornPieces);
     return result;
 }
 
@@ -384,26 +461,41 @@ ReadResult ReadLowest(const QString& path, ReadFunction readFunction) {
 
 bool AppendRecord(const QByteArray& path, int32_t points, const QString& name) {
     IgnoreFileSizeSignal();
-    const QByteArray record = FormatRecord(points, name);
-    const int fd = OpenPlain(path, O_WRONLY | O_APPEND | O_CREAT, true);
+    struct stat st {};
+    const int fd = OpenPlain(path, O_WRONLY | O_APPEND | O_CREAT, true, &st);
     if (fd < 0)
         return false;
+    // The size is read under the lock, so the padding matches the end the
+    // record lands on (another game appends only while holding it).
+    LockForAppend(fd);
+    const off_t size = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+    const off_t padding = size < 0 ? 0 : (RecordSize - size % RecordSize) % RecordSize;
+    if (size < 0) {
+        ComplainErrno(path, errno);
+    } else if (size + padding + RecordSize > MaxFileSize) {
+        Complain(path, "would grow beyond 150,000,000 bytes (1,000,000 records), nothing written");
+    }
+    if (size < 0 || size + padding + RecordSize > MaxFileSize) {
+        ::close(fd);
+        return false;
+    }
+    const QByteArray bytes = QByteArray(qsizetype(padding), '\0') + FormatRecord(points, name);
     ssize_t written;
     do {
-        written = ::write(fd, record.constData(), size_t(record.size()));
+        written = ::write(fd, bytes.constData(), size_t(bytes.size()));
     } while (written < 0 && errno == EINTR);
-    bool ok = written == record.size();
+    bool ok = written == bytes.size();
     if (written < 0)
         ComplainErrno(path, errno);
     else if (!ok)
         Complain(path, "the record was written only in part and is taken back");
     if (written > 0 && !ok) {
-        // A partial record would shift every later one: take it back, unless
-        // another game has appended behind it meanwhile.
-        const off_t end = ::lseek(fd, 0, SEEK_CUR);
-        struct stat st;
-        if (end >= written && ::fstat(fd, &st) == 0 && st.st_size == end)
-            (void)::ftruncate(fd, end - written);
+        // Only our own bytes go, and only while nothing stands behind them
+        // (an older game appends without the lock). Left there, they are a
+        // torn piece the next record is padded past.
+        struct stat now {};
+        if (::fstat(fd, &now) == 0 && now.st_size == size + written)
+            (void)::ftruncate(fd, size);
     }
     if (::close(fd) != 0 && ok) {
         ComplainErrno(path, errno);

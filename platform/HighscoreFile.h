@@ -8,6 +8,13 @@
 //                        blank, CR LF), a zero byte, 35 zero bytes.
 // Names are stored as UTF-8, cut to at most 100 bytes on a character
 // boundary; older files may hold 8-bit (Latin-1) names, which still read.
+//
+// A record is appended only at a multiple of 150 bytes: stray bytes at the
+// end (a torn copy, a write cut short) are padded with zero bytes first and
+// never rewritten. A reader knows a record by its text (the total field, the
+// blanks at 10 and 111, CR LF at 112) and skips a torn piece up to the next
+// record, wherever that starts, so files whose records were shifted by stray
+// bytes read as well.
 #include <QString>
 
 #include <sys/types.h>
@@ -21,6 +28,12 @@ constexpr int RecordSize = 150;
 constexpr int NameBytes = 100;
 constexpr int NameOffset = 11;
 constexpr int TableSize = 30;
+// The formatted text of a record, up to and with its CR LF.
+constexpr int TextSize = 114;
+// The most records a file may hold. A real table gains one record a game;
+// a file beyond this is not read nor written (nothing is deleted either).
+constexpr qint64 MaxRecords = 1000000;
+constexpr qint64 MaxFileSize = MaxRecords * RecordSize;  // 150,000,000 bytes
 
 struct Entry {
     int32_t Points = 0;
@@ -80,24 +93,39 @@ private:
     int highest_ = -1;  // index of the entry a newcomer would replace, or -1
 };
 
+// Whether the TextSize bytes at `data` hold a record's text: the total
+// right-aligned in 10 bytes (blanks, an optional sign, digits), a blank, a
+// name without zero bytes, a blank, CR LF.
+bool HoldsRecordText(const char* data);
+
 // Cuts a stream of bytes into records as it arrives in pieces of any size
-// and offers each record to a table. Finish() offers a final piece shorter
-// than a record from the bytes present.
+// and offers each whole record to a table. A piece that holds no record
+// text is torn and skipped up to the next record text, which may start
+// anywhere (also in the padding of the record before). A final record whose
+// text is whole counts even without all of its padding; anything shorter at
+// the end is torn.
 class RecordReader {
 public:
     explicit RecordReader(LowestTable& table) : table_(table) {}
     void Feed(const char* data, size_t size);
     void Finish();
+    // Torn pieces skipped so far.
+    long TornPieces() const { return tornPieces_; }
 
 private:
+    void process(bool final);
     LowestTable& table_;
-    char partial_[RecordSize] = {};
-    size_t partialSize_ = 0;
+    std::vector<char> pending_;  // bytes not yet taken or skipped
+    size_t pos_ = 0;             // in pending_: where the next record should start
+    size_t earliest_ = 0;        // in pending_: the first place a record may start
+    bool inTorn_ = false;
+    long tornPieces_ = 0;
 };
 
 struct ReadResult {
     std::vector<Entry> Entries;  // ascending by total
     bool Failed = false;         // a read failed part-way; Entries hold what came before
+    long TornPieces = 0;         // torn pieces skipped
 };
 
 using ReadFunction = ssize_t (*)(int fd, void* buffer, size_t count);
@@ -105,19 +133,25 @@ using ReadFunction = ssize_t (*)(int fd, void* buffer, size_t count);
 // Reads the file read-only in large chunks, keeping only the 30 lowest
 // totals. The file is opened without following a symbolic link and without
 // waiting, and read only when it is a plain file with no other name: a
-// link (symbolic or hard), FIFO, device or folder in its place, a file that does not exist or cannot be opened all
-// read as empty (no failure; the reason, but for a missing file, goes to
-// standard error). readFunction is a seam for tests.
+// link (symbolic or hard), FIFO, device or folder in its place, a file of
+// another user, a file larger than MaxFileSize (checked before reading), a
+// file that does not exist or cannot be opened all read as empty (no
+// failure; the reason, but for a missing file, goes to the log category
+// "pigmentra.highscore"). readFunction is a seam for tests.
 ReadResult ReadLowest(const QByteArray& path, ReadFunction readFunction = nullptr);
 ReadResult ReadLowest(const QString& path, ReadFunction readFunction = nullptr);
 
-// Appends one record with a single write on a file opened for appending, so
-// two running games never overwrite each other's records. The file is
-// opened as for reading (no link followed, no waiting, a plain file with no
-// other name only), so nothing planted in a shared folder is written through; a write beyond the file-size limit fails
-// instead of ending the game. Returns false, with the path and the reason on standard error, when there is no path, the
-// file cannot be created or used, or the record was not written whole (a partly written record is taken back where
-// possible).
+// Appends one record, after zero bytes up to the next multiple of 150, with
+// a single write on a file opened for appending and locked while its size is
+// read, so two running games never overwrite each other's records. A new
+// file is made 0600. The file is opened as for reading (no link followed, no
+// waiting, a plain file of the player's own with no other name only), so
+// nothing planted in a shared folder is written through; a file that would
+// grow beyond MaxFileSize is left as it is; a write beyond the file-size limit fails
+// instead of ending the game. Returns false, with the path and the reason in
+// the log, when there is no path, the file cannot be created or used, or the
+// record was not written whole (a partly written record is taken back when
+// nothing was appended behind it).
 bool AppendRecord(const QByteArray& path, int32_t points, const QString& name);
 bool AppendRecord(const QString& path, int32_t points, const QString& name);
 

@@ -5,6 +5,7 @@
 #include "platform/FloodFill.h"
 #include "platform/Toolkit.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -13,15 +14,22 @@
 #include <QPainter>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <utility>
 
 namespace {
+qint64 pixelsInUse = 0;
+
+qint64 PixelsOf(const QImage& image) { return image.isNull() ? 0 : qint64(image.width()) * image.height(); }
+
 // Pictures already decoded, by file. Many controls show the same file (the 50
 // car pictures, the bars and banners of every screen); QImage shares its
 // pixels until a control paints on its own copy, so each file is decoded and
 // held once. A file that changed on disk since (other size, time or inode) is
-// read again.
+// read again. What is kept here counts against the budget.
 struct DecodedFile {
     dev_t device;
     ino_t inode;
@@ -40,26 +48,126 @@ QHash<QString, DecodedFile>& DecodedFiles() {
     return files;
 }
 
+void Forget(const QString& path) {
+    auto it = DecodedFiles().find(path);
+    if (it == DecodedFiles().end())
+        return;
+    pixelsInUse -= PixelsOf(it->image);
+    DecodedFiles().erase(it);
+}
+
+// Whether `pixels` more fit into the budget of all pictures together;
+// decoded files no control shows any more are let go to make room.
+bool Fits(qint64 pixels) {
+    if (pixels <= MaxAllPicturePixels - pixelsInUse)
+        return true;
+    QHash<QString, DecodedFile>& files = DecodedFiles();
+    for (auto it = files.begin(); it != files.end();) {
+        if (it->image.isDetached()) {
+            pixelsInUse -= PixelsOf(it->image);
+            it = files.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return pixels <= MaxAllPicturePixels - pixelsInUse;
+}
+
 // Whether a picture of this size may be decoded at all.
 bool WithinBudget(const QSize& size) {
     return size.isValid() && !size.isEmpty() && qint64(size.width()) * size.height() <= MaxPicturePixels;
 }
 
-// Decodes an open picture file: the game's artwork through the quick reader,
-// anything else through Qt's readers once the header has shown a size within
-// the budget. Null when the file is no picture the game may show.
-QImage DecodeOpenFile(QFile& file) {
-    const qint64 size = file.size();
-    const uchar* bytes = size > 0 ? file.map(0, size) : nullptr;
-    QImage image = ReadPlainBmp(bytes, bytes ? size : 0);
-    if (!image.isNull())
-        return image;
-    if (bytes)
-        file.unmap(const_cast<uchar*>(bytes));
-    file.seek(0);
-    QImageReader reader(&file);
-    if (!WithinBudget(reader.size()) || !reader.read(&image))
+// The largest picture file read: a picture of MaxPicturePixels at 32 bits a
+// pixel and room for headers, palettes and what follows the pixels.
+constexpr qint64 MaxPictureFileSize = MaxPicturePixels * 4 + 1024 * 1024;
+// The first bytes, enough for the headers of every format Qt reads.
+constexpr qint64 HeadSize = 64 * 1024;
+
+// A buffer that notes a read asking for more than was left: a picture whose
+// decoder read past the end lacks some of its pixels.
+class WatchedBuffer : public QBuffer {
+public:
+    using QBuffer::QBuffer;
+    bool ReadPastEnd = false;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 n = QBuffer::readData(data, maxSize);
+        if (n < maxSize)
+            ReadPastEnd = true;
+        return n;
+    }
+};
+
+// Reads up to `count` bytes at the file's position with plain reads (a file
+// cut meanwhile gives fewer, never a signal). Null when the memory cannot be
+// had.
+QByteArray ReadBytes(QFile& file, qint64 count) {
+    QByteArray bytes;
+    try {
+        bytes = QByteArray(qsizetype(count), Qt::Uninitialized);
+    } catch (const std::bad_alloc&) {
         return {};
+    }
+    if (bytes.isNull() || bytes.size() != count)
+        return {};
+    qint64 have = 0;
+    while (have < count) {
+        const ssize_t n = ::read(file.handle(), bytes.data() + have, size_t(count - have));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        have += n;
+    }
+    bytes.truncate(qsizetype(have));
+    if (bytes.isNull())
+        bytes = QByteArray("");  // an empty file: empty, not null
+    return bytes;
+}
+
+// Decodes an open picture file: the game's artwork through the quick reader,
+// anything else through Qt's readers, once the header has shown a size
+// within the budget. Raises for a file that is no picture the game may show.
+QImage DecodeOpenFile(QFile& file, const QString& fileName) {
+    const qint64 fileSize = file.size();
+    const QByteArray head = ReadBytes(file, std::min(fileSize, HeadSize));
+    QSize size = PlainBmpSize(reinterpret_cast<const uchar*>(head.constData()), head.size(), fileSize);
+    const bool plain = size.isValid();
+    if (!plain) {
+        QBuffer headBuffer;
+        headBuffer.setData(head);
+        headBuffer.open(QIODevice::ReadOnly);
+        size = QImageReader(&headBuffer).size();
+    }
+    if (!WithinBudget(size))
+        RaiseFileError(fileName, FileProblem::NotAPicture);
+    if (!Fits(qint64(size.width()) * size.height()))
+        RaiseFileError(fileName, FileProblem::NoRoom);
+    if (fileSize > MaxPictureFileSize)
+        RaiseFileError(fileName, FileProblem::TooLarge);
+    if (::lseek(file.handle(), 0, SEEK_SET) != 0)
+        RaiseFileError(fileName, FileProblem::Unreadable);
+    const QByteArray bytes = ReadBytes(file, fileSize);
+    if (bytes.isNull())
+        RaiseFileError(fileName, FileProblem::NoRoom);
+    QImage image = ReadPlainBmp(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+    if (image.isNull()) {
+        WatchedBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        QImageReader reader(&buffer);
+        // A BMP's decoder reads its rows exactly: one that reads past the
+        // end has rows the file lacks (Qt would leave them uninitialised).
+        if (!WithinBudget(reader.size()) || !reader.read(&image) || (bytes.startsWith("BM") && buffer.ReadPastEnd))
+            RaiseFileError(fileName, FileProblem::NotAPicture);
+    }
+    if (image.size() != size && plain)
+        RaiseFileError(fileName, FileProblem::NotAPicture);  // cut while it was read
+    image = image.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull())
+        RaiseFileError(fileName, FileProblem::NoRoom);
     return image;
 }
 
@@ -76,16 +184,17 @@ QImage DecodeFile(const QString& fileName) {
         if (it != files.constEnd() && SameFile(*it, st))
             return it->image;
     }
-    files.remove(path);
-    QImage loaded = DecodeOpenFile(file);
-    if (loaded.isNull())
-        RaiseFileError(fileName, FileProblem::NotAPicture);
-    loaded = loaded.convertToFormat(QImage::Format_RGB32);
-    if (known)
+    Forget(path);
+    const QImage loaded = DecodeOpenFile(file, fileName);
+    if (known && Fits(PixelsOf(loaded))) {
         files.insert(path, DecodedFile{st.st_dev, st.st_ino, st.st_size, st.st_mtim, loaded});
+        pixelsInUse += PixelsOf(loaded);
+    }
     return loaded;
 }
 }  // namespace
+
+qint64 PicturePixelsInUse() { return pixelsInUse; }
 
 TPicture::TPicture(QWidget* parent, const QString& name, int x, int y, int w, int h) : QWidget(parent) {
     setObjectName(name);
@@ -97,14 +206,41 @@ TPicture::TPicture(QWidget* parent, const QString& name, int x, int y, int w, in
     }
 }
 
-void TPicture::LoadFromFile(const QString& fileName) { SetImage(DecodeFile(fileName)); }
+TPicture::~TPicture() { pixelsInUse -= counted_; }
+
+void TPicture::hold(const QImage& image, const QString& what) const {
+    const qint64 pixels = PixelsOf(image);
+    if (pixels > counted_ && !Fits(pixels - counted_))
+        RaiseFileError(what, FileProblem::NoRoom);
+    pixelsInUse += pixels - counted_;
+    counted_ = pixels;
+    image_ = image;
+}
+
+void TPicture::makeWritable() {
+    if (image_.isNull() || image_.isDetached())
+        return;
+    QImage own = image_.copy();
+    if (own.isNull())
+        RaiseFileError(objectName(), FileProblem::NoRoom);
+    image_ = own;
+}
+
+void TPicture::LoadFromFile(const QString& fileName) {
+    const QImage image = DecodeFile(fileName);
+    pending_.clear();
+    hold(image, fileName);
+    if (!fixedSize_)
+        resize(image_.size());
+    update();
+}
 
 void TPicture::decodePending() const {
     if (pending_.isEmpty())
         return;
     const QString fileName = std::exchange(pending_, QString());
     try {
-        image_ = DecodeFile(fileName);
+        hold(DecodeFile(fileName), fileName);
     } catch (const ToolkitError&) {
         // Broken since it was named: the picture stays as it was.
     }
@@ -112,7 +248,10 @@ void TPicture::decodePending() const {
 
 void TPicture::SetImage(const QImage& image) {
     pending_.clear();
-    image_ = image.convertToFormat(QImage::Format_RGB32);
+    const QImage converted = image.convertToFormat(QImage::Format_RGB32);
+    if (converted.isNull() && !image.isNull())
+        RaiseFileError(objectName(), FileProblem::NoRoom);
+    hold(converted, objectName());
     if (!fixedSize_)
         resize(image_.size());
     update();
@@ -121,9 +260,13 @@ void TPicture::SetImage(const QImage& image) {
 void TPicture::ensureCanvas() {
     decodePending();
     if (image_.isNull()) {
-        image_ = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
-        image_.fill(Qt::white);
+        QImage canvas(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+        if (canvas.isNull())
+            RaiseFileError(objectName(), FileProblem::NoRoom);
+        canvas.fill(Qt::white);
+        hold(canvas, objectName());
     }
+    makeWritable();
 }
 
 QRgb TPicture::Pixel(int x, int y) const {
@@ -176,6 +319,7 @@ void TPicture::Text(int x, int y, const QString& text, const QFont& font, QColor
 
 void TPicture::FloodFill(int x, int y, QColor colour) {
     ensureCanvas();
+    // The pixels are the picture's own by now: filling allocates nothing.
     if (::FloodFill(image_, x, y, colour.rgb()) > 0)
         update();
 }

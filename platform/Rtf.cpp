@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,12 @@ constexpr qsizetype MaxBlockLength = 1000;
 // Font names and the number of cached code-page decoders are bounded, too.
 constexpr int MaxFontNameLength = 64;
 constexpr std::size_t MaxDecoders = 32;
+// Qt compares character formats that name a font family one by one (their
+// hashes do not tell family lists apart), so each distinct family costs
+// every later format a comparison: thousands of fonts took most of a
+// minute. The first few families of a document are shown; text in any other
+// font is set in the document's default font.
+constexpr std::size_t MaxFontFamilies = 16;
 
 struct CharProps {
     bool bold = false;
@@ -633,8 +640,13 @@ private:
         f.setFontUnderline(props.underline);
         f.setFontPointSize(props.halfPoints / 2.0);
         const auto entry = fonts_.find(props.font >= 0 ? props.font : defaultFont_);
-        if (entry != fonts_.end())
-            f.setFontFamilies(QStringList{entry->second.name});
+        if (entry != fonts_.end()) {
+            const QString& family = entry->second.name;
+            if (familiesShown_.count(family) || familiesShown_.size() < MaxFontFamilies) {
+                familiesShown_.insert(family);
+                f.setFontFamilies(QStringList{family});
+            }
+        }
         return f;
     }
 
@@ -686,6 +698,7 @@ private:
     CharProps textProps_;
 
     std::map<int, FontEntry> fonts_;
+    mutable std::set<QString> familiesShown_;  // handed to Qt, at most MaxFontFamilies
     int defaultFont_ = 0;
     int fontIndex_ = -1;
     int fontCodePage_ = 0;

@@ -2,7 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QMessageBox>
+
+#include <sys/stat.h>
+
+Q_LOGGING_CATEGORY(lcToolkit, "pigmentra.toolkit")
 
 ToolkitError::ToolkitError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
 
@@ -13,6 +18,7 @@ void RaiseFileError(const QString& fileName, FileProblem problem) {
         case FileProblem::Unreadable: text = "Die Datei \"%1\" kann nicht gelesen werden."; break;
         case FileProblem::NotAPicture: text = "Die Datei \"%1\" ist kein gültiges Bild."; break;
         case FileProblem::TooLarge: text = "Die Datei \"%1\" ist zu groß."; break;
+        case FileProblem::NoRoom: text = "Für \"%1\" ist nicht genug Speicher frei."; break;
     }
     throw ToolkitError(QString::fromUtf8(text).arg(fileName));
 }
@@ -62,4 +68,20 @@ bool Guard(const std::function<void()>& handler) {
 
 void ConnectClicked(QAbstractButton* button, std::function<void()> handler) {
     QObject::connect(button, &QAbstractButton::clicked, button, [h = std::move(handler)] { Guard(h); });
+}
+
+namespace {
+bool IsUsableFolder(QByteArray path) {
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    struct stat st {};
+    return path.startsWith('/') && path != "/" && ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+}  // namespace
+
+void KeepDiskCachesAtHome() {
+    if (IsUsableFolder(qgetenv("XDG_CACHE_HOME")) || IsUsableFolder(qgetenv("HOME")))
+        return;
+    qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
+    qCInfo(lcToolkit, "no home folder: the shader disk cache is off");
 }

@@ -22,8 +22,9 @@ private:
 enum class FileProblem {
     Missing,      // "wurde nicht gefunden"
     Unreadable,   // not a plain file, or no read access
-    NotAPicture,  // damaged, or beyond the picture budget
+    NotAPicture,  // damaged, missing rows, or beyond the size of one picture
     TooLarge,
+    NoRoom,  // the pictures together would go beyond their budget, or memory ran out
 };
 [[noreturn]] void RaiseFileError(const QString& fileName, FileProblem problem);
 
@@ -42,3 +43,10 @@ bool Guard(const std::function<void()>& handler);
 
 // Wires a button's click to a guarded handler.
 void ConnectClicked(QAbstractButton* button, std::function<void()> handler);
+
+// Qt keeps compiled shaders (the clip's video output uses them) in a disk
+// cache below $XDG_CACHE_HOME or $HOME/.cache. With neither a usable folder
+// (unset, not a folder, or the filesystem root) that would be /.cache at the
+// root; the disk cache is switched off instead. Call before the application
+// object is made.
+void KeepDiskCachesAtHome();

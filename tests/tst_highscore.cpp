@@ -3,11 +3,14 @@
 #include "dialogs/Highscore1.h"
 #include "platform/Controls.h"
 #include "platform/HighscoreFile.h"
+#include "platform/Toolkit.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +118,9 @@ private slots:
         QByteArray bytes;
         for (int i = 0; i < 30; ++i)
             bytes += Record(i == 3 ? 900 : i == 7 ? 900 : 100 + i, i == 3 ? "A" : i == 7 ? "B" : "x");
+        WriteFile(file(), bytes + Record(900, "Tie"));
+        hs->ShowTable("Pigmentra.hsc");
+        QCOMPARE(column(1).mid(28), QStringList({"A", "B"}));
         bytes += Record(900, "Tie") + Record(400, "Low");
         WriteFile(file(), bytes);
         hs->ShowTable("Pigmentra.hsc");
@@ -123,6 +129,13 @@ private slots:
         QCOMPARE(names, QStringList(28, "x") << "Low"
                                              << "B");
         QCOMPARE(column(0).mid(26), QStringList({"128", "129", "400", "900"}));
+
+        // The same through an entry offered directly: a tie stays out.
+        Highscore::LowestTable full;
+        for (int i = 0; i < 30; ++i)
+            full.Offer({i == 0 ? 50 : 10, i == 0 ? "first" : "y"});
+        full.Offer({50, "tie"});
+        QCOMPARE(full.Sorted().back().Name, QString("first"));
 
         // Only a total above 0 can be replaced: thirty zeros keep out -5.
         Highscore::LowestTable table;
@@ -157,7 +170,8 @@ private slots:
 
     void namesDecodedTrimmedAndLatin1Tolerated() {
         // UTF-8 decodes; bytes that are not UTF-8 read as Latin-1; blanks and
-        // control bytes at both ends go; a short last piece uses its bytes.
+        // control bytes at both ends go; a last piece too short to hold a
+        // record's text is torn and left out.
         QByteArray bytes = Record(1,
                                   "M\xFC"
                                   "ller") +
@@ -166,13 +180,13 @@ private slots:
         WriteFile(file(), bytes);
         hs->ShowTable("Pigmentra.hsc");
         QCOMPARE(column(1), QStringList({QString::fromUtf8("Müller"), QString::fromUtf8("José Grüß"), "Anna",
-                                         QString::fromUtf8("Ã"), "Kurz"}));
-        QCOMPARE(column(0), QStringList({"1", "2", "3", "4", "5"}));
-        WriteFile(file(), Record(9, "x").left(150 - 36) + QByteArray(36, 'Z') + QByteArray("   77"));
+                                         QString::fromUtf8("Ã")}));
+        QCOMPARE(column(0), QStringList({"1", "2", "3", "4"}));
+        WriteFile(file(), Record(9, "x").left(150 - 36) + QByteArray(36, 'Z') + Record(77, "y"));
         hs->LoadTable();
         // No zero byte: the name runs to the end of the record, not beyond.
         QCOMPARE(column(0), QStringList({"9", "77"}));
-        QCOMPARE(column(1), QStringList({"x" + QString(100, ' ') + "\r\n" + QString(36, 'Z'), ""}));
+        QCOMPARE(column(1), QStringList({"x" + QString(100, ' ') + "\r\n" + QString(36, 'Z'), "y"}));
     }
 
     void pointsParsedLikeDecimalPrefix() {
@@ -215,6 +229,88 @@ private slots:
         QCOMPARE(hs->Liste->Col(), 2);
         hs->AddEntry("Pigmentra.hsc", "Ida", 7000);
         QCOMPARE(ReadFile(file()), Record(7000, "Ida"));
+    }
+
+    void tornPiecesSkippedEveryWholeRecordKept() {
+        // Three results, then 20 stray bytes (a torn copy): two more results
+        // land at the next multiple of 150 and all five are listed.
+        WriteFile(file(), Record(300, "Ada") + Record(100, "Bea") + Record(200, "Cem") + QByteArray(20, 'X'));
+        hs->AddEntry("Pigmentra.hsc", "NewBest", 50);
+        hs->AddEntry("Pigmentra.hsc", "Second", 70);
+        const QByteArray bytes = ReadFile(file());
+        QCOMPARE(bytes.size(), 6 * 150);
+        QCOMPARE(bytes.mid(450),
+                 QByteArray(20, 'X') + QByteArray(130, '\0') + Record(50, "NewBest") + Record(70, "Second"));
+        hs->ShowTable("Pigmentra.hsc");
+        QCOMPARE(column(0), QStringList({"50", "70", "100", "200", "300"}));
+        QCOMPARE(column(1), QStringList({"NewBest", "Second", "Bea", "Cem", "Ada"}));
+
+        // Older files: records appended straight behind the stray bytes,
+        // a record cut in its padding with the next one right behind it,
+        // half a record in the middle, and a short tail.
+        WriteFile(file(), Record(300, "Ada") + QByteArray(20, 'X') + Record(50, "Shifted") +
+                              Record(60, "Cut").left(120) + Record(80, "Behind") + Record(5, "Half").left(75) +
+                              Record(90, "Last") + Record(1, "Tail").left(100));
+        hs->LoadTable();
+        QCOMPARE(column(1), QStringList({"Shifted", "Cut", "Behind", "Last", "Ada"}));
+        QCOMPARE(column(0), QStringList({"50", "60", "80", "90", "300"}));
+        QVERIFY(env->messages.isEmpty());
+    }
+
+    void giantFileNeitherReadNorWritten() {
+        // A sparse file far beyond the limit of a million records: the entry
+        // shows "Error Highscore" and writes nothing, the table lists
+        // nothing without a message, the log says why, nothing is cut.
+        const auto plant = [this](qint64 size) {
+            const int fd = ::open(QFile::encodeName(file()).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            QVERIFY(fd >= 0);
+            QVERIFY(::ftruncate(fd, off_t(size)) == 0);
+            ::close(fd);
+        };
+        const QRegularExpression why("larger than 150,000,000 bytes|would grow beyond 150,000,000 bytes");
+        for (const qint64 size : {qint64(20) << 30, Highscore::MaxFileSize + 1}) {
+            plant(size);
+            QTest::ignoreMessage(QtWarningMsg, why);
+            hs->AddEntry("Pigmentra.hsc", "Eva", 3000);
+            QCOMPARE(env->messages, QStringList({"Error Highscore"}));
+            QTest::ignoreMessage(QtWarningMsg, why);
+            hs->ShowTable("Pigmentra.hsc");
+            QCOMPARE(column(1), QStringList({" "}));
+            QCOMPARE(env->messages.size(), 1);
+            QCOMPARE(QFileInfo(file()).size(), size);
+            env->messages.clear();
+        }
+        // Room for one record more: it is written, the next one is not.
+        plant(Highscore::MaxFileSize - 150);
+        hs->AddEntry("Pigmentra.hsc", "Last", 10);
+        QVERIFY(env->messages.isEmpty());
+        QCOMPARE(QFileInfo(file()).size(), Highscore::MaxFileSize);
+        QTest::ignoreMessage(QtWarningMsg, why);
+        hs->AddEntry("Pigmentra.hsc", "Over", 10);
+        QCOMPARE(env->messages, QStringList({"Error Highscore"}));
+        QCOMPARE(QFileInfo(file()).size(), Highscore::MaxFileSize);
+    }
+
+    void fileIsThePlayersOwn() {
+        // A new file is readable by the player alone; a file of another user
+        // (here writable by all) is neither written nor listed.
+        const mode_t oldMask = ::umask(022);
+        hs->AddEntry("Pigmentra.hsc", "Eva", 3000);
+        ::umask(oldMask);
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(file()).constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        const QByteArray path = QFile::encodeName(file());
+        QVERIFY(::chown(path.constData(), 65534, 65534) == 0 && ::chmod(path.constData(), 0666) == 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("belongs to another user"));
+        hs->AddEntry("Pigmentra.hsc", "Ida", 1000);
+        QCOMPARE(env->messages, QStringList({"Error Highscore"}));
+        QCOMPARE(ReadFile(file()), Record(3000, "Eva"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("belongs to another user"));
+        hs->ShowTable("Pigmentra.hsc");
+        QCOMPARE(column(1), QStringList({" "}));
     }
 
     void enterPlaysOnAndNeverDeletesTheTable() {
@@ -296,6 +392,31 @@ private slots:
         QCOMPARE(env->messages, QStringList(3, "Error Highscore"));
         QVERIFY(!QFileInfo::exists(atRoot));
         QVERIFY(!QFileInfo::exists(missingHome));
+
+        // Nor does Qt's shader cache go to /.cache: without a home it is
+        // switched off, with one it stays on.
+        struct RestoreCache {
+            QByteArray cache = qgetenv("XDG_CACHE_HOME");
+            ~RestoreCache() {
+                qunsetenv("QT_DISABLE_SHADER_DISK_CACHE");
+                if (!cache.isNull())
+                    qputenv("XDG_CACHE_HOME", cache);
+            }
+        } restoreCache;
+        qunsetenv("XDG_CACHE_HOME");
+        for (const QByteArray& noHome : {QByteArray(), QByteArray("/"), QFile::encodeName(missingHome)}) {
+            qunsetenv("QT_DISABLE_SHADER_DISK_CACHE");
+            if (noHome.isNull())
+                qunsetenv("HOME");
+            else
+                qputenv("HOME", noHome);
+            KeepDiskCachesAtHome();
+            QCOMPARE(qgetenv("QT_DISABLE_SHADER_DISK_CACHE"), QByteArray("1"));
+        }
+        qunsetenv("QT_DISABLE_SHADER_DISK_CACHE");
+        qputenv("HOME", QFile::encodeName(dir->path()));
+        KeepDiskCachesAtHome();
+        QVERIFY(!qEnvironmentVariableIsSet("QT_DISABLE_SHADER_DISK_CACHE"));
     }
 
     void nonUtf8TempIsUsedByteForByte() {

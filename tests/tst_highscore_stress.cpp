@@ -201,12 +201,15 @@ void HighscoreStressTest::twoGamesAppendingAtOnceLeaveEveryRecordWhole() {
 void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords_data() {
     QTest::addColumn<int>("fileMode");  // -1: no file yet
     QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("players");  // the file belongs to the player
     QTest::addColumn<bool>("fails");
-    QTest::newRow("read-only file") << 0444 << 0755 << true;
-    QTest::newRow("read-only folder, no file yet") << -1 << 0555 << true;
-    QTest::newRow("read-only folder and file") << 0444 << 0555 << true;
+    QTest::newRow("read-only file") << 0444 << 0755 << true << true;
+    QTest::newRow("read-only folder, no file yet") << -1 << 0555 << true << true;
+    QTest::newRow("read-only folder and file") << 0444 << 0555 << true << true;
     // A file the player may write appends also in a folder the player may not.
-    QTest::newRow("read-only folder, writable file") << 0666 << 0555 << false;
+    QTest::newRow("read-only folder, writable file") << 0666 << 0555 << true << false;
+    // Another user's file is refused however open it is.
+    QTest::newRow("another user's writable file, sticky folder") << 0666 << 01777 << false << true;
 }
 
 void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecords() {
@@ -214,10 +217,13 @@ void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecord
     // was.
     QFETCH(int, fileMode);
     QFETCH(int, folderMode);
+    QFETCH(bool, players);
     QFETCH(bool, fails);
     QByteArray stored;
     if (fileMode >= 0) {
         stored = storeRecords(3);
+        if (players)
+            QVERIFY(::chown(QFile::encodeName(path()).constData(), Nobody, Nobody) == 0);
         QVERIFY(::chmod(QFile::encodeName(path()).constData(), mode_t(fileMode)) == 0);
     }
     QVERIFY(::chmod(QFile::encodeName(dir_->path()).constData(), mode_t(folderMode)) == 0);
@@ -238,6 +244,7 @@ void HighscoreStressTest::unwritableFileOrFolderReportsTheErrorAndKeepsTheRecord
 void HighscoreStressTest::aFileThePlayerMayOnlyReadIsListed() {
     // Listing needs no write access: a file the player may only read shows its results without an error.
     storeRecords(2);
+    QVERIFY(::chown(QFile::encodeName(path()).constData(), Nobody, Nobody) == 0);
     QVERIFY(::chmod(QFile::encodeName(path()).constData(), 0444) == 0);
     int exitCode = -1;
     const QByteArray shown = helper({QStringLiteral("list-as-nobody")}, &exitCode);

@@ -9,10 +9,15 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 QString WriteBmp(const QTemporaryDir& dir, const QString& name, QSize size, QRgb colour) {
@@ -60,6 +65,9 @@ private slots:
     void quickReaderGivesThePixelsQtReads();
     void quickReaderLeavesOtherFilesToQt();
     void fifoOrPictureBeyondTheBudgetIsRefusedAtOnce();
+    void allPicturesTogetherStayWithinOneBudget();
+    void pictureWithMissingRowsIsBroken();
+    void fileCutWhileReadIsAFailureNeverASignal();
 };
 
 void PictureLoadingTest::paintingOnOnePictureLeavesTheOthersOfTheFile() {
@@ -287,6 +295,135 @@ void PictureLoadingTest::fifoOrPictureBeyondTheBudgetIsRefusedAtOnce() {
     QCOMPARE(largest.Image().size(), QSize(4096, 4096));
     QCOMPARE(largest.Pixel(4095, 4095), 0u);
     alarm(0);
+}
+
+void PictureLoadingTest::allPicturesTogetherStayWithinOneBudget() {
+    // One PNG of 4096 x 4096 pixels under a BMP name is within the size of
+    // one picture, but the cars that each paint their own copy of it run out
+    // of the budget of all pictures together within a few: "not enough
+    // memory" naming the file, nothing counted for the failed one. A control
+    // that goes gives its pixels back.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PigmentraAuto.bmp"));
+    QImage big(4096, 4096, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    QVERIFY(big.save(path, "PNG"));
+    big = QImage();
+    const qint64 one = 4096 * 4096;
+    QWidget parent;
+    std::vector<std::unique_ptr<TPicture>> cars;
+    QString refused;
+    for (int i = 0; i < 50 && refused.isEmpty(); ++i) {
+        auto car = std::make_unique<TPicture>(&parent, QStringLiteral("car"), 0, 0, 10, 10);
+        const qint64 counted = PicturePixelsInUse();
+        try {
+            car->LoadFromFile(path);
+            car->FloodFill(1, 1, Qt::red);  // a copy of its own
+            cars.push_back(std::move(car));
+        } catch (const ToolkitError& e) {
+            refused = e.Message();
+            QCOMPARE(PicturePixelsInUse(), counted);
+        }
+        QVERIFY(PicturePixelsInUse() <= MaxAllPicturePixels);
+    }
+    QCOMPARE(refused, QStringLiteral("Für \"%1\" ist nicht genug Speicher frei.").arg(path));
+    QVERIFY(!cars.empty() && qint64(cars.size()) * one <= MaxAllPicturePixels);
+    cars.pop_back();
+    TPicture again(&parent, QStringLiteral("again"), 0, 0, 10, 10);
+    again.LoadFromFile(path);
+    QCOMPARE(again.Pixel(4095, 4095), 0xFFFFFFu);
+}
+
+void PictureLoadingTest::pictureWithMissingRowsIsBroken() {
+    // A BMP cut after its headers or in its rows is "no valid picture",
+    // whether the quick reader or Qt's (a palette picture, which Qt writes
+    // at 4 bits a pixel) meets it; whole, the same files load.
+    QTemporaryDir dir;
+    QImage written;
+    const QByteArray plain = RandomBmp(QSize(40, 30), 3, &written);
+    QImage indexed(40, 30, QImage::Format_Indexed8);
+    indexed.setColorCount(2);
+    indexed.setColor(0, qRgb(0, 0, 0));
+    indexed.setColor(1, qRgb(255, 255, 255));
+    indexed.fill(1);
+    QByteArray paletteBmp;
+    {
+        QBuffer buffer(&paletteBmp);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(indexed.save(&buffer, "BMP"));
+    }
+    const int paletteHeader = int(qFromLittleEndian<quint32>(paletteBmp.constData() + 10));
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool whole;
+    };
+    const Case cases[] = {
+        {"whole.bmp", plain, true},
+        {"header.bmp", plain.left(54), false},
+        {"half.bmp", plain.left(54 + 15 * 120), false},
+        {"lastbyte.bmp", plain.left(plain.size() - 1), false},
+        {"wholepal.bmp", paletteBmp, true},
+        {"headerpal.bmp", paletteBmp.left(paletteHeader), false},
+        {"halfpal.bmp", paletteBmp.left(paletteHeader + (paletteBmp.size() - paletteHeader) / 2), false},
+    };
+    QWidget parent;
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QLatin1String(c.name));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        TPicture picture(&parent, QStringLiteral("picture"), 0, 0);
+        QString message;
+        try {
+            picture.LoadFromFile(path);
+        } catch (const ToolkitError& e) {
+            message = e.Message();
+        }
+        QCOMPARE(message, c.whole ? QString() : QStringLiteral("Die Datei \"%1\" ist kein gültiges Bild.").arg(path));
+        if (c.whole)
+            QCOMPARE(picture.Image().size(), QSize(40, 30));
+    }
+}
+
+void PictureLoadingTest::fileCutWhileReadIsAFailureNeverASignal() {
+    // A picture cut and rewritten again and again while it is loaded (a file
+    // rewritten in place, removable media): every load either gives the
+    // whole picture or fails as a toolkit error, and the program lives on.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cut.bmp"));
+    QImage written;
+    const QByteArray bytes = RandomBmp(QSize(1500, 1500), 5, &written);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.flush();
+    std::atomic<bool> stop{false};
+    std::thread cutter([&] {
+        const int fd = f.handle();
+        while (!stop) {
+            (void)::ftruncate(fd, 54 + 4500 * 10);
+            (void)::ftruncate(fd, bytes.size());
+            (void)::pwrite(fd, bytes.constData(), size_t(bytes.size()), 0);
+        }
+    });
+    int loaded = 0, failed = 0;
+    QWidget parent;
+    for (int i = 0; i < 60; ++i) {
+        TPicture picture(&parent, QStringLiteral("picture"), 0, 0);
+        try {
+            picture.LoadFromFile(path);
+            ++loaded;
+            QCOMPARE(picture.Image().size(), QSize(1500, 1500));
+        } catch (const ToolkitError&) {
+            ++failed;
+        }
+    }
+    stop = true;
+    cutter.join();
+    QCOMPARE(loaded + failed, 60);
+    qInfo("%d loads whole, %d failed", loaded, failed);
 }
 
 QTEST_MAIN(PictureLoadingTest)

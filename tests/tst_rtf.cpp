@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -115,6 +116,27 @@ void RtfTest::fontTableAndFontSize() {
              QStringList{QStringLiteral("Courier New")});
     QCOMPARE(FormatOf(doc, QStringLiteral("gross")).fontPointSize(), 16.0);
     QCOMPARE(FormatOf(doc, QStringLiteral("klein")).fontPointSize(), 9.5);
+
+    // A document of 300 fonts, each used once: the first 16 names are
+    // shown, text in any later font keeps its size but takes the default
+    // family, so Qt never holds more than 16 families to compare.
+    QByteArray many = "{\\rtf1\\ansi\\deff0{\\fonttbl";
+    for (int f = 0; f < 300; ++f)
+        many += "{\\f" + QByteArray::number(f) + " Font" + QByteArray::number(f) + ";}";
+    many += "}";
+    for (int f = 0; f < 300; ++f)
+        many += "{\\f" + QByteArray::number(f) + "\\fs30 w" + QByteArray::number(f) + "x}";
+    many += "}";
+    QTextDocument fonts;
+    LoadRtf(&fonts, many);
+    QSet<QString> families;
+    for (const QTextFormat& format : fonts.allFormats())
+        for (const QString& family : format.toCharFormat().fontFamilies().toStringList())
+            families.insert(family);
+    QCOMPARE(families.size(), 16);
+    QCOMPARE(FormatOf(fonts, QStringLiteral("w15x")).fontFamilies().toStringList(), QStringList{"Font15"});
+    QVERIFY(!FormatOf(fonts, QStringLiteral("w16x")).hasProperty(QTextFormat::FontFamilies));
+    QCOMPARE(FormatOf(fonts, QStringLiteral("w299x")).fontPointSize(), 15.0);
 }
 
 void RtfTest::codePageAndUnicodeCharacters() {

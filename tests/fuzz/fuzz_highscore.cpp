@@ -1,6 +1,7 @@
 // Arbitrary bytes as a highscore file: reading never crashes, keeps at most
-// 30 entries in ascending order, and gives the same table however the bytes
-// are split into reads.
+// 30 entries in ascending order, gives the same table however the bytes are
+// split into reads, and a record appended as the game appends one (at the
+// next multiple of 150 bytes) is read back whatever stands before it.
 #include "platform/HighscoreFile.h"
 
 #include <fcntl.h>
@@ -38,6 +39,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(expected.size() <= size_t(Highscore::TableSize));
     for (size_t i = 1; i < expected.size(); ++i)
         check(expected[i - 1].Points <= expected[i].Points);
+
+    // A record appended behind the bytes, after zero bytes up to the next
+    // multiple of 150, enters whenever its total would.
+    {
+        const int32_t lowest = -999999999;
+        Highscore::LowestTable before;
+        for (const Highscore::Entry& e : expected)
+            before.Offer(e);
+        QByteArray appended(bytes, qsizetype(length));
+        appended +=
+            QByteArray((Highscore::RecordSize - appended.size() % Highscore::RecordSize) % Highscore::RecordSize, '\0');
+        appended += Highscore::FormatRecord(lowest, QStringLiteral("appended"));
+        Highscore::LowestTable after;
+        Highscore::RecordReader afterReader(after);
+        afterReader.Feed(appended.constData(), size_t(appended.size()));
+        afterReader.Finish();
+        bool found = false;
+        for (const Highscore::Entry& e : after.Entries())
+            found = found || (e.Points == lowest && e.Name == QLatin1String("appended"));
+        check(found || !before.WouldEnter(lowest));
+    }
 
     // The same bytes as a file read in small pieces. The reader takes only a
     // plain file reached without a link, so not /proc/self/fd/N of a memfd:
