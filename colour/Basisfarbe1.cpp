@@ -4,6 +4,7 @@
 #include "colour/Mischregal1.h"
 #include "colour/Spielhinweise.h"
 #include "platform/Controls.h"
+#include "platform/DataFiles.h"
 #include "platform/Picture.h"
 #include "shell/Konfiguration1.h"
 
@@ -97,7 +98,7 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
     if (ProductionSwatch) {
         cellWidth = swatch->PictureWidth() - 30;
         cellHeight = swatch->PictureHeight();
-        swatch->FloodFill(20, 80, colour);
+        swatch->FloodFill(FillPoints::ProductionCan.x(), FillPoints::ProductionCan.y(), colour);
         swatch->Text(15, 15, Code, SwatchFont(), Qt::white);
     } else {
         swatch->OnDoubleClick = [this] {
@@ -106,7 +107,7 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
         };
         cellWidth = swatch->PictureWidth() - 10;
         cellHeight = swatch->PictureHeight() - 40;
-        swatch->FloodFill(60, 30, colour);
+        swatch->FloodFill(FillPoints::LabChip.x(), FillPoints::LabChip.y(), colour);
         // The code stands on the chip's own colour, in black or white,
         // whichever reads better on it.
         swatch->Text(60, 35, Code, SwatchFont(), colour, ReadableTextColour(colour));
@@ -164,17 +165,17 @@ void TBasisfarbe::SwatchDoubleClick() {
 void TBasisfarbe::Highlight() {
     if (!Swatch)
         return;
-    const QRgb region = Swatch->Pixel(30, 40);
+    const QRgb region = Swatch->Pixel(FillPoints::SwatchFrame.x(), FillPoints::SwatchFrame.y());
     const QColor fill = ToQColor(Selected == 1 ? clHighlight : clBtnFace);
-    // Only the frame region, which has the colour found at (30, 40), is
-    // repainted; the laboratory swatch has a second frame part at (30, 10).
-    auto fillFrame = [&](int x, int y) {
-        if (Swatch->Pixel(x, y) == region)
-            Swatch->FloodFill(x, y, fill);
+    // Only the frame region, which has the colour found at SwatchFrame, is
+    // repainted; the laboratory swatch has a second frame part at LabFrameTop.
+    auto fillFrame = [&](QPoint at) {
+        if (Swatch->Pixel(at.x(), at.y()) == region)
+            Swatch->FloodFill(at.x(), at.y(), fill);
     };
     if (!ProductionSwatch)
-        fillFrame(30, 10);
-    fillFrame(30, 40);
+        fillFrame(FillPoints::LabFrameTop);
+    fillFrame(FillPoints::SwatchFrame);
 }
 
 void TBasisfarbe::ShowSlider() {
@@ -195,5 +196,5 @@ void TBasisfarbe::ShowSlider() {
         Slider->setFocus(Qt::OtherFocusReason);
     }
     if (Jet)
-        Jet->FloodFill(50, 40, colour);
+        Jet->FloodFill(FillPoints::Jet.x(), FillPoints::Jet.y(), colour);
 }

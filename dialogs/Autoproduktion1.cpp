@@ -5,6 +5,7 @@
 #include "dialogs/Dialoghilfen.h"
 #include "dialogs/Highscore1.h"
 #include "platform/Controls.h"
+#include "platform/DataFiles.h"
 #include "platform/Toolkit.h"
 #include "shell/Hardware1.h"
 #include "shell/Konfiguration1.h"
@@ -61,10 +62,10 @@ TAutoproduktion::~TAutoproduktion() = default;
 // Body and spray cones take the batch colour, the floor stripe the target's.
 // Both copies keep their colours until the next verdict paints over them.
 void TAutoproduktion::PaintCar(QColor batch, QColor target) {
-    Image4->FloodFill(200, 300, batch);
-    Image1->FloodFill(230, 170, batch);
-    Image4->FloodFill(100, 330, target);
-    const QRgb spray = Image1->Pixel(300, 275);
+    Image4->FloodFill(FillPoints::VerdictBodyLower.x(), FillPoints::VerdictBodyLower.y(), batch);
+    Image1->FloodFill(FillPoints::VerdictBodyUpper.x(), FillPoints::VerdictBodyUpper.y(), batch);
+    Image4->FloodFill(FillPoints::VerdictFloor.x(), FillPoints::VerdictFloor.y(), target);
+    const QRgb spray = Image1->Pixel(FillPoints::VerdictSpray.x(), FillPoints::VerdictSpray.y());
     for (int x = 100; x <= 399; ++x) {
         for (int y = 100; y <= 399; ++y) {
             if (Image1->Pixel(x, y) == spray)

@@ -11,6 +11,8 @@
 //        InPlay     - loaded during a game; missing, its error is shown and
 //                     the game goes on.
 //        Decoration - artwork only; missing or broken, it is left out.
+#include <QPoint>
+
 #include <cstddef>
 
 #define PIGMENTRA_DATA_FILES(X)                                                    \
@@ -79,6 +81,39 @@ inline const char* LevelPicture(int level) {
     static constexpr const char* levels[] = {Level1, Level2, Level3};
     return levels[level < 0 ? 0 : level > 2 ? 2 : level];
 }
+
+// Where the game flood-fills its pictures: each fill takes the colour found
+// at the point and repaints the connected region of exactly that colour.
+// The generator (tools/) draws every picture so that these points keep their
+// roles, and tst_assets checks that they do.
+namespace FillPoints {
+// Auto: the car's body, which takes the item's shade. Auto and the level
+// pictures: the surround that marks the chosen item.
+inline constexpr QPoint CarBody{15, 20};
+inline constexpr QPoint PickerMark{5, 5};
+// Labor: the chip that takes the base colour, and the frame's two parts
+// that show the selection; Produktion: the can, and its frame.
+inline constexpr QPoint LabChip{60, 30};
+inline constexpr QPoint LabFrameTop{30, 10};
+inline constexpr QPoint SwatchFrame{30, 40};
+inline constexpr QPoint ProductionCan{20, 80};
+// Strahl: the jet in the selected base colour. Topf: the paint in the pot.
+inline constexpr QPoint Jet{50, 40};
+inline constexpr QPoint PotPaint{60, 20};
+// Tonne: the vessel's inside below the level line, and a point outside its
+// wall in the colour of the empty inside.
+inline constexpr QPoint VesselInside{10, 120};
+inline constexpr QPoint VesselEmptyColour{1, 28};
+// Pfuetze and Fass on the overflow notice: the spilt paint and the drum.
+inline constexpr QPoint Puddle{400, 130};
+inline constexpr QPoint Drum{60, 75};
+// Autoproduktion, the verdict's car: the body in the upper copy and in the
+// lower one, the floor stripe, and the spray cones' colour.
+inline constexpr QPoint VerdictBodyUpper{230, 170};
+inline constexpr QPoint VerdictBodyLower{200, 300};
+inline constexpr QPoint VerdictFloor{100, 330};
+inline constexpr QPoint VerdictSpray{300, 275};
+}  // namespace FillPoints
 
 }  // namespace DataFiles
 

@@ -11,6 +11,7 @@
 #include "dialogs/Produktionsbeschluss1.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
+#include "platform/DataFiles.h"
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"
 #include "screens/Dosierschritt.h"
@@ -144,7 +145,7 @@ void TSpielschirm::AutoScrollBar1Change() {
     Chargenschwankungen->Check(Mischregal);
     TChargenblech* blech = Spiel->Blech.get();
     TakeAddition(blech, AutoChargenblechImage);
-    AuswahlTopf->FloodFill(60, 20, ToQColor(blech->Colour));
+    AuswahlTopf->FloodFill(FillPoints::PotPaint.x(), FillPoints::PotPaint.y(), ToQColor(blech->Colour));
     BookAddition(MediaPlayer.get(), KostenLabordosierung, Spiel->Historie.get());
 
     TBasisfarbe* farbe = Mischregal->Basisfarben[Mischregal->SelectedIndex].get();

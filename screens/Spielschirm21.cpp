@@ -12,6 +12,7 @@
 #include "dialogs/Ueberlauf1.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
+#include "platform/DataFiles.h"
 #include "platform/Picture.h"
 #include "platform/Toolkit.h"
 #include "screens/Dosierschritt.h"
@@ -221,7 +222,8 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
         // The old paint is taken away in the picture's own empty colour: the
         // desktop's button colour (the theme's) need not be the picture's,
         // and the paint would then never come back after the first dose.
-        emptyInside_ = QColor::fromRgb(AuswahlEimer->Pixel(1, 28));
+        emptyInside_ =
+            QColor::fromRgb(AuswahlEimer->Pixel(FillPoints::VesselEmptyColour.x(), FillPoints::VesselEmptyColour.y()));
     }
 
     double sum = 0.0;
@@ -233,7 +235,7 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     // Take the old level and its paint away.
     if (lastLevelRow_ != -1) {
         AuswahlEimer->Line(5, lastLevelRow_, right, lastLevelRow_, emptyInside_);
-        AuswahlEimer->FloodFill(10, 120, emptyInside_);
+        AuswahlEimer->FloodFill(FillPoints::VesselInside.x(), FillPoints::VesselInside.y(), emptyInside_);
     }
     lastLevelRow_ = row;
     // Above the top the line is drawn at the brim, so a vessel that runs
@@ -242,8 +244,9 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     AuswahlEimer->Line(5, lineRow, right, lineRow, Qt::black);
     // Paint the empty inside below the new line in the batch colour.
     const QColor batch = ToQColor(blech->Colour);
-    if (AuswahlEimer->Pixel(10, 120) == AuswahlEimer->Pixel(1, 28))
-        AuswahlEimer->FloodFill(10, 120, batch);
+    if (AuswahlEimer->Pixel(FillPoints::VesselInside.x(), FillPoints::VesselInside.y()) ==
+        AuswahlEimer->Pixel(FillPoints::VesselEmptyColour.x(), FillPoints::VesselEmptyColour.y()))
+        AuswahlEimer->FloodFill(FillPoints::VesselInside.x(), FillPoints::VesselInside.y(), batch);
     return row <= 0;
 }
 
@@ -256,9 +259,9 @@ void TSpielschirm2::Ueberlaufen() {
     Dosierung->repaint();
     Clock().Sleep(2000);
     if (Ueberlauf->Image4)
-        Ueberlauf->Image4->FloodFill(400, 130, batch);
+        Ueberlauf->Image4->FloodFill(FillPoints::Puddle.x(), FillPoints::Puddle.y(), batch);
     if (Ueberlauf->Image3)
-        Ueberlauf->Image3->FloodFill(60, 75, batch);
+        Ueberlauf->Image3->FloodFill(FillPoints::Drum.x(), FillPoints::Drum.y(), batch);
     Ueberlauf->ShowNotice();
 
     for (int k = 0; k < rezept->Count; ++k) {

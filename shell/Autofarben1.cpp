@@ -2,6 +2,7 @@
 
 #include "colour/Lab1.h"
 #include "colour/Tonvorlage1.h"
+#include "platform/DataFiles.h"
 #include "platform/Picture.h"
 #include "shell/Vernicura1.h"
 
@@ -20,7 +21,7 @@ TAutoFarben::TAutoFarben(int32_t row, int32_t column, TMischregal* shelf, QWidge
     // The picture is shown unscaled; the control reaches at least over the
     // whole cell, so a press anywhere in the cell lands on this item.
     Bild->resize(qMax(Bild->width(), CellWidth), qMax(Bild->height(), CellHeight));
-    Bild->FloodFill(15, 20, ToQColor(Tonvorlage->Colour));
+    Bild->FloodFill(FillPoints::CarBody.x(), FillPoints::CarBody.y(), ToQColor(Tonvorlage->Colour));
 }
 
 TAutoFarben::~TAutoFarben() { delete Bild; }
@@ -36,4 +37,6 @@ void TAutoFarben::BildMouseDown() {
     PaintMark();
 }
 
-void TAutoFarben::PaintMark() { Bild->FloodFill(5, 5, ToQColor(Gewaehlt ? clHighlight : clWhite)); }
+void TAutoFarben::PaintMark() {
+    Bild->FloodFill(FillPoints::PickerMark.x(), FillPoints::PickerMark.y(), ToQColor(Gewaehlt ? clHighlight : clWhite));
+}

@@ -1,6 +1,7 @@
 #include "shell/Autotypen1.h"
 
 #include "colour/Lab1.h"
+#include "platform/DataFiles.h"
 #include "platform/Picture.h"
 #include "shell/Vernicura1.h"
 
@@ -36,4 +37,6 @@ void TAutoTypen::BildMouseDown() {
     PaintMark();
 }
 
-void TAutoTypen::PaintMark() { Bild->FloodFill(5, 5, ToQColor(Gewaehlt ? clHighlight : clWhite)); }
+void TAutoTypen::PaintMark() {
+    Bild->FloodFill(FillPoints::PickerMark.x(), FillPoints::PickerMark.y(), ToQColor(Gewaehlt ? clHighlight : clWhite));
+}

@@ -172,8 +172,8 @@ void TstAssets::catalogueCarKeepsBodyApartFromMark() {
     // against the mark is dark, never a pale blend with the background.
     QImage car = load("PigmentraAuto.bmp");
     QVERIFY(car.width() <= 70 && car.height() <= 35);
-    const Region body = regionAt(car, {15, 20});
-    const Region mark = regionAt(car, {5, 5});
+    const Region body = regionAt(car, FillPoints::CarBody);
+    const Region mark = regionAt(car, FillPoints::PickerMark);
     QVERIFY(body.colour != mark.colour);
     QVERIFY2(body.size >= 500, qPrintable(QString::number(body.size)));
     QVERIFY(mark.size >= 500);
@@ -191,9 +191,9 @@ void TstAssets::catalogueCarKeepsBodyApartFromMark() {
             if (touchesMark)
                 QVERIFY2(qGray(car.pixel(p)) < 96, qPrintable(at));
         }
-    fill(car, {15, 20}, mark.colour);
-    fill(car, {5, 5}, 0x308CC6);
-    QCOMPARE(rgb(car, {15, 20}), mark.colour);
+    fill(car, FillPoints::CarBody, mark.colour);
+    fill(car, FillPoints::PickerMark, 0x308CC6);
+    QCOMPARE(rgb(car, FillPoints::CarBody), mark.colour);
 }
 
 void TstAssets::levelPicturesKeepMarkRegionAndDiffer() {
@@ -203,7 +203,7 @@ void TstAssets::levelPicturesKeepMarkRegionAndDiffer() {
     for (int i = 1; i <= 3; ++i) {
         const QImage level = load(QStringLiteral("PigmentraLevel%1.bmp").arg(i));
         QCOMPARE(level.size(), QSize(80, 80));
-        const Region mark = regionAt(level, {5, 5});
+        const Region mark = regionAt(level, FillPoints::PickerMark);
         QVERIFY(mark.size >= 4 * 80 * 5);
         QCOMPARE(mark.bounds, QRect(0, 0, 80, 80));
         QVERIFY(!mark.contains({40, 40}));
@@ -218,12 +218,12 @@ void TstAssets::laborSwatchKeepsChipFrameAndCodeRoom() {
     // all inside the part a neighbouring swatch leaves visible.
     const QImage swatch = load("PigmentraLabor.bmp");
     const int cellW = swatch.width() - 10, cellH = swatch.height() - 40;
-    const Region chip = regionAt(swatch, {60, 30});
-    const Region frameTop = regionAt(swatch, {30, 10});
-    const Region frameLow = regionAt(swatch, {30, 40});
+    const Region chip = regionAt(swatch, FillPoints::LabChip);
+    const Region frameTop = regionAt(swatch, FillPoints::LabFrameTop);
+    const Region frameLow = regionAt(swatch, FillPoints::SwatchFrame);
     QCOMPARE(frameTop.colour, frameLow.colour);
     QVERIFY(chip.colour != frameLow.colour);
-    QVERIFY(!chip.contains({30, 10}) && !chip.contains({30, 40}));
+    QVERIFY(!chip.contains(FillPoints::LabFrameTop) && !chip.contains(FillPoints::SwatchFrame));
     QVERIFY(chip.size >= 1200);
     // Three digits in 13-pixel Arial: about 24 x 16 pixels.
     for (int y = 35; y < 51; ++y)
@@ -238,11 +238,11 @@ void TstAssets::produktionSwatchKeepsCanFrameAndCodeRoom() {
     // plain box for the code at (15, 15), inside the visible cell.
     const QImage swatch = load("PigmentraProduktion.bmp");
     const int cellW = swatch.width() - 30;
-    const Region can = regionAt(swatch, {20, 80});
-    const Region frame = regionAt(swatch, {30, 40});
+    const Region can = regionAt(swatch, FillPoints::ProductionCan);
+    const Region frame = regionAt(swatch, FillPoints::SwatchFrame);
     const Region label = regionAt(swatch, {15, 15});
     QVERIFY(can.colour != frame.colour);
-    QVERIFY(!frame.contains({20, 80}) && !frame.contains({15, 15}) && !can.contains({15, 15}));
+    QVERIFY(!frame.contains(FillPoints::ProductionCan) && !frame.contains({15, 15}) && !can.contains({15, 15}));
     QVERIFY(can.size >= 1000);
     for (int y = 15; y < 31; ++y)
         for (int x = 15; x < 39; ++x)
@@ -271,12 +271,12 @@ void TstAssets::vesselLevelLineSplitsInsideAtEveryRedraw() {
     // for a rising level too.
     QImage vessel = load("PigmentraTonne.bmp");
     const QRgb face = QApplication::palette().color(QPalette::Button).rgb() & 0xFFFFFF;
-    QCOMPARE(rgb(vessel, {10, 120}), face);
-    QCOMPARE(rgb(vessel, {1, 28}), face);
-    const Region inside = regionAt(vessel, {10, 120});
+    QCOMPARE(rgb(vessel, FillPoints::VesselInside), face);
+    QCOMPARE(rgb(vessel, FillPoints::VesselEmptyColour), face);
+    const Region inside = regionAt(vessel, FillPoints::VesselInside);
     for (int y = 0; y <= 130; ++y)
         QVERIFY(inside.contains({10, y}) && inside.contains({60, y}));
-    QVERIFY(!inside.contains({1, 28}));
+    QVERIFY(!inside.contains(FillPoints::VesselEmptyColour));
     const int right = vessel.width() - 4;
     const QRgb paints[] = {0xC03020, 0x2050D0, 0x30A050, 0x804090};
     int previous = -1;
@@ -286,20 +286,20 @@ void TstAssets::vesselLevelLineSplitsInsideAtEveryRedraw() {
         if (previous >= 0) {
             for (int x = 5; x <= right; ++x)
                 vessel.setPixel(x, previous, face | 0xFF000000);
-            fill(vessel, {10, 120}, face);
+            fill(vessel, FillPoints::VesselInside, face);
         }
         previous = row;
         for (int x = 5; x <= right; ++x)
             vessel.setPixel(x, row, 0xFF000000);
         const QRgb paint = paints[step++];
-        if (rgb(vessel, {1, 28}) == rgb(vessel, {10, 120}))
-            fill(vessel, {10, 120}, paint);
+        if (rgb(vessel, FillPoints::VesselEmptyColour) == rgb(vessel, FillPoints::VesselInside))
+            fill(vessel, FillPoints::VesselInside, paint);
         for (int y = 0; y <= 130; ++y) {
             const bool below = y > row;
             QCOMPARE(rgb(vessel, {10, y}) == paint, below);
             QCOMPARE(rgb(vessel, {60, y}) == paint, below);
         }
-        QCOMPARE(rgb(vessel, {1, 28}), face);
+        QCOMPARE(rgb(vessel, FillPoints::VesselEmptyColour), face);
     }
 }
 
@@ -308,19 +308,19 @@ void TstAssets::potJetDrumAndPuddleKeepOneFillRegion() {
     // have a sizeable paint region that stays off the picture's border area
     // it must not flood.
     const QImage pot = load("PigmentraTopf.bmp");
-    const Region paint = regionAt(pot, {60, 20});
+    const Region paint = regionAt(pot, FillPoints::PotPaint);
     QVERIFY(paint.size >= 1000);
     QVERIFY(!paint.contains({0, 0}) && !paint.contains({53, 60}));
     const QImage jet = load("PigmentraStrahl.bmp");
-    const Region stream = regionAt(jet, {50, 40});
+    const Region stream = regionAt(jet, FillPoints::Jet);
     QVERIFY(stream.size >= 300 && !stream.contains({5, 5}) && stream.bounds.bottom() >= 70);
     const QImage drum = load("PigmentraFass.bmp");
-    const Region body = regionAt(drum, {60, 75});
+    const Region body = regionAt(drum, FillPoints::Drum);
     QVERIFY(body.size >= 4000 && !body.contains({0, 0}));
     // The hoops do not cut the drum: the body reaches above and below both.
     QVERIFY(body.contains({60, 30}) && body.contains({60, 120}));
     const QImage puddle = load("PigmentraPfuetze.bmp");
-    const Region wet = regionAt(puddle, {400, 130});
+    const Region wet = regionAt(puddle, FillPoints::Puddle);
     QCOMPARE(wet.colour, QRgb(0xFFFFFF));
     QVERIFY(wet.size >= 50000 && !wet.contains({0, 0}) && !wet.contains({684, 225}));
 }
@@ -330,12 +330,12 @@ void TstAssets::carPaintingKeepsBodyFloorAndSprayRoles() {
     // at (100, 330) is another, and the spray colour at (300, 275) occurs only
     // inside the square (100..399, 100..399).
     QImage scene = load("PigmentraAutoproduktion.bmp");
-    const Region body = regionAt(scene, {230, 170});
-    QVERIFY(body.contains({200, 300}));
-    const Region floor = regionAt(scene, {100, 330});
-    QVERIFY(floor.colour != body.colour && !body.contains({100, 330}));
+    const Region body = regionAt(scene, FillPoints::VerdictBodyUpper);
+    QVERIFY(body.contains(FillPoints::VerdictBodyLower));
+    const Region floor = regionAt(scene, FillPoints::VerdictFloor);
+    QVERIFY(floor.colour != body.colour && !body.contains(FillPoints::VerdictFloor));
     QVERIFY(floor.bounds.width() >= 300);
-    const QRgb spray = rgb(scene, {300, 275});
+    const QRgb spray = rgb(scene, FillPoints::VerdictSpray);
     QVERIFY(spray != body.colour && spray != floor.colour);
     int sprayPixels = 0;
     for (int y = 0; y < scene.height(); ++y)
@@ -367,8 +367,8 @@ void TstAssets::carPaintingKeepsBodyFloorAndSprayRoles() {
                     QVERIFY2(!body.contains({x + dx, y + dy}), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
     // A verdict in the target colour on the floor leaves the body alone.
-    fill(scene, {100, 330}, body.colour ^ 0x404040);
-    QCOMPARE(rgb(scene, {230, 170}), body.colour);
+    fill(scene, FillPoints::VerdictFloor, body.colour ^ 0x404040);
+    QCOMPARE(rgb(scene, FillPoints::VerdictBodyUpper), body.colour);
 }
 
 void TstAssets::decisionPicturesLeaveRoomForPointsLabels() {

@@ -38,6 +38,10 @@ inline QColor paper() { return QColor(248, 250, 253); }
 inline QColor buttonFace() { return QColor(239, 239, 239); }
 }  // namespace colours
 
+// Stops the generator when a picture lost a fill point of the game's
+// (FillPoints, platform/DataFiles.h): the pixel at `at` must be `colour`.
+void requireFillPoint(const QImage& image, QPoint at, const QColor& colour, const char* what);
+
 // Arial (Liberation Sans) at a pixel size.
 QFont arial(int pixelSize, bool bold = false);
 

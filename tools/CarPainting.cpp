@@ -1,11 +1,11 @@
 // The car-painting picture of the production verdict, 460 x 416: a car body
 // in primer on a floor stripe over a conveyor, with a gantry robot spraying
 // its roof and a floor robot spraying its rear; the hall around them is left
-// out when the verdict shows it. The verdict paints the body from (230, 170)
-// and (200, 300), the floor stripe from (100, 330), and every pixel of the
-// spray colour inside the square (100..399, 100..399). The body is one
-// region from bonnet to boot, so the upper copy (filled at (230, 170)) and
-// the lower one (filled at (200, 300)) each paint the whole car; the cones
+// out when the verdict shows it. The verdict paints the body from
+// FillPoints::VerdictBodyUpper and VerdictBodyLower, the floor stripe from
+// VerdictFloor, and every pixel of VerdictSpray's colour inside the square
+// (100..399, 100..399). The body is one region from bonnet to boot, so the
+// upper copy and the lower one each paint the whole car; the cones
 // stop short of it, so a painted car never grows a fin of spray.
 #include "Assets.h"
 

@@ -21,6 +21,11 @@ QFont arial(int pixelSize, bool bold) {
     return font;
 }
 
+void requireFillPoint(const QImage& image, QPoint at, const QColor& colour, const char* what) {
+    if (!image.rect().contains(at) || image.pixelColor(at).rgb() != colour.rgb())
+        qFatal("%s: the fill point (%d, %d) lost its colour", what, at.x(), at.y());
+}
+
 QImage canvas(int width, int height, const QColor& fill) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(fill.rgb());

@@ -9,8 +9,8 @@
 namespace gen {
 namespace {
 
-// Catalogue car, 70 x 35: body region around (15, 20), background around
-// (5, 5). Every pixel is drawn hard-edged: the background is one plain
+// Catalogue car, 70 x 35: body region around FillPoints::CarBody,
+// background around FillPoints::PickerMark. Every pixel is drawn hard-edged: the background is one plain
 // region that the picker fills with the mark colour, and any pixel blended
 // with it would keep a pale fringe around the car in that mark.
 QImage drawCar() {
@@ -100,8 +100,8 @@ QImage drawLevel(int level) {
 // Laboratory swatch, 102 x 96. The visible cell is 92 x 56 (later swatches
 // cover the rest; the last row and column show the rest too, so it is drawn
 // in the group box's own button face and disappears): a frame region around
-// (30, 10) and (30, 40) in button face with a paint drop, and the base-colour
-// chip around (60, 30) with room for the code at (60, 35).
+// LabFrameTop and SwatchFrame in button face with a paint drop, and the
+// base-colour chip around LabChip with room for the code at (60, 35).
 QImage drawLaborSwatch() {
     QImage image = canvas(102, 96, colours::buttonFace());
     QPainter p(&image);
@@ -120,13 +120,16 @@ QImage drawLaborSwatch() {
     drop.cubicTo(10, 25, 16, 20, 18, 14);
     drop.closeSubpath();
     fillHard(p, drop, colours::steel(), colours::steelDark());
+    p.end();
+    requireFillPoint(image, FillPoints::LabFrameTop, colours::buttonFace(), "laboratory swatch");
+    requireFillPoint(image, FillPoints::SwatchFrame, colours::buttonFace(), "laboratory swatch");
     return image;
 }
 
 // Production swatch, 94 x 106. The visible cell is 64 x 106 (the last column
 // shows the rest, drawn in the group box's button face): a paint can whose
-// body around (20, 80) takes the base colour, a white label for the code at
-// (15, 15), and the frame region around (30, 40) in button face.
+// body around ProductionCan takes the base colour, a white label for the code at
+// (15, 15), and the frame region around SwatchFrame in button face.
 QImage drawProduktionSwatch() {
     QImage image = canvas(94, 106, colours::buttonFace());
     QPainter p(&image);
@@ -149,6 +152,9 @@ QImage drawProduktionSwatch() {
     // Lid knob and a gloss stripe on the can (a hole, the body stays one region).
     p.fillRect(QRect(27, 43, 9, 3), colours::steelDark());
     p.fillRect(QRect(14, 60, 2, 30), QColor(255, 255, 255));
+    p.end();
+    requireFillPoint(image, FillPoints::ProductionCan, QColor(128, 128, 128), "production swatch");
+    requireFillPoint(image, FillPoints::SwatchFrame, colours::buttonFace(), "production swatch");
     return image;
 }
 

@@ -16,8 +16,8 @@ int levelRow(int units) { return 130 - units * 130 / 12000; }
 
 // Production vessel, 115 x 145: an open drum in section. The inside (x 5..111,
 // rows 0..134) and the surroundings are both button face, split by unbroken
-// walls; (1, 28) lies outside the left wall in the same colour, as the screen
-// reads the inside colour there. A level line from x 5 to 111 cuts the
+// walls; FillPoints::VesselEmptyColour lies outside the left wall in the same
+// colour, as the screen reads the inside colour there. A level line from x 5 to 111 cuts the
 // inside in two at any row.
 QImage drawTonne() {
     QImage image = canvas(115, 145, colours::buttonFace());
@@ -51,11 +51,14 @@ QImage drawTonne() {
         const QColor tick = units == 10000 ? QColor(200, 40, 30) : dark;
         p.fillRect(QRect(units == 10000 ? 102 : 106, row, units == 10000 ? 10 : 6, 1), tick);
     }
+    p.end();
+    requireFillPoint(image, FillPoints::VesselInside, colours::buttonFace(), "vessel");
+    requireFillPoint(image, FillPoints::VesselEmptyColour, colours::buttonFace(), "vessel");
     return image;
 }
 
 // Laboratory mixing pot, 106 x 101: the paint surface is one hard-edged
-// ellipse containing (60, 20).
+// ellipse containing FillPoints::PotPaint.
 QImage drawTopf() {
     QImage image = canvas(106, 101, colours::buttonFace());
     QPainter p(&image);
@@ -139,7 +142,7 @@ QImage drawTube() {
     return image;
 }
 
-// Paint jet, 96 x 93: one hard-edged stream with its splash, around (50, 40).
+// Paint jet, 96 x 93: one hard-edged stream with its splash, around FillPoints::Jet.
 // The splash lies on the bottom rows, where production's 93 rows end on the
 // vessel's rim; in the laboratory the pot covers the rows below 82.
 QImage drawStrahl() {
@@ -160,7 +163,7 @@ QImage drawStrahl() {
 }
 
 // Grey paint drum, 115 x 145, with two hoops inset from the outline so the
-// body around (60, 75) stays one region; around it the grey of the panel it
+// body around FillPoints::Drum stays one region; around it the grey of the panel it
 // stands on.
 QImage drawFass() {
     QImage image = canvas(115, 145, colours::buttonFace());
