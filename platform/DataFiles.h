@@ -82,6 +82,8 @@ inline const char* LevelPicture(int level) {
     return levels[level < 0 ? 0 : level > 2 ? 2 : level];
 }
 
+}  // namespace DataFiles
+
 // Where the game flood-fills its pictures: each fill takes the colour found
 // at the point and repaints the connected region of exactly that colour.
 // The generator (tools/) draws every picture so that these points keep their
@@ -114,8 +116,6 @@ inline constexpr QPoint VerdictBodyLower{200, 300};
 inline constexpr QPoint VerdictFloor{100, 330};
 inline constexpr QPoint VerdictSpray{300, 275};
 }  // namespace FillPoints
-
-}  // namespace DataFiles
 
 // Opening a data file (platform/DataFiles.cpp; the generator and the install
 // rule use only the table above).
