@@ -23,6 +23,7 @@ TSpielschirm::TSpielschirm()
     : TForm(QStringLiteral("Spielschirm"), QStringLiteral("Ausarbeitung von neuen Farbtönen"), 808, 601) {
     Spielschirm = this;
     buildLayout();
+    SetKeyTarget(AutoScrollBar);  // the arrow, page, Home and End keys dose here
     // Coming back to the laboratory doses again. A late activation that
     // reaches the screen after it was closed (production running, game over)
     // must not dose with the production screen's track bar.

@@ -34,6 +34,8 @@ void TAutoFarben::BildMouseDown() {
         Gewaehlt = true;
     }
     PaintMark();
+    if (Vernicura)
+        Vernicura->ItemPressed(this);  // the picker's keys go on from here
 }
 
 void TAutoFarben::PaintMark() { Bild->FloodFill(5, 5, ToQColor(Gewaehlt ? clHighlight : clWhite)); }

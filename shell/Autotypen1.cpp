@@ -34,6 +34,8 @@ void TAutoTypen::BildMouseDown() {
         Gewaehlt = true;
     }
     PaintMark();
+    if (Vernicura)
+        Vernicura->ItemPressed(this);  // the picker's keys go on from here
 }
 
 void TAutoTypen::PaintMark() { Bild->FloodFill(5, 5, ToQColor(Gewaehlt ? clHighlight : clWhite)); }
