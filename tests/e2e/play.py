@@ -442,6 +442,7 @@ class Player:
             self.recover_lab(surprise, lab)
         two = rules.mix({0: 100.0, 12: 20.0})
         self.expect_colour(lab, 513, 389, two, "the pot after 100 of 712 and 20 of 804", slack=0)
+        self.screenshot("focus-laboratory-track-bar")
 
         # More doses with the unchanged track bar until the manager comes
         # (from the fifth history row on, at random).
