@@ -252,6 +252,13 @@ void TTrackBar::SetColour(QColor colour) {
 
 void TTrackBar::paintEvent(QPaintEvent* event) {
     QSlider::paintEvent(event);
+    if (hasFocus()) {
+        // The style's focus look is a thin outline of the handle, lost on a
+        // blue bar: a dotted frame in the ticks' colour reads on any colour.
+        QPainter p(this);
+        p.setPen(QPen(ReadableTextColour(palette().color(QPalette::Window)), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (tickPosition() == QSlider::NoTicks || maximum() <= minimum())
         return;
     QStyleOptionSlider option;
