@@ -202,8 +202,27 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
     return label;
 }
 
+namespace {
+// A push button that shows the focus as a dotted rectangle inside its edge:
+// the style's own focus look is the same outline as a default button's.
+class TButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+};
+}  // namespace
+
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(x, y, w, h);
     button->setAutoDefault(false);
@@ -233,6 +252,13 @@ void TTrackBar::SetColour(QColor colour) {
 
 void TTrackBar::paintEvent(QPaintEvent* event) {
     QSlider::paintEvent(event);
+    if (hasFocus()) {
+        // The style's focus look is a thin outline of the handle, lost on a
+        // blue bar: a dotted frame in the ticks' colour reads on any colour.
+        QPainter p(this);
+        p.setPen(QPen(ReadableTextColour(palette().color(QPalette::Window)), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (tickPosition() == QSlider::NoTicks || maximum() <= minimum())
         return;
     QStyleOptionSlider option;
@@ -402,4 +428,64 @@ void TClickArea::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click && OnClick)
         Guard(OnClick);
+}
+
+TFocusFrame::TFocusFrame(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Fokusrahmen"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void TFocusFrame::Frame(QRect place) {
+    setGeometry(place);
+    raise();
+    show();
+    update();
+}
+
+void TFocusFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QPen pen(Qt::black, 2, Qt::DashLine);
+    p.setPen(pen);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+namespace {
+// Keeps a focus frame around its control while the control has the focus.
+class TFocusFollower : public QObject {
+public:
+    TFocusFollower(QWidget* control, TFocusFrame* frame) : QObject(control), control_(control), frame_(frame) {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+            case QEvent::Show:
+            case QEvent::Hide:
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (control_->hasFocus() && control_->isVisible())
+                    frame_->Frame(control_->geometry().adjusted(-2, -2, 2, 2));
+                else
+                    frame_->hide();
+                break;
+            default: break;
+        }
+        return false;
+    }
+
+private:
+    QWidget* control_;
+    TFocusFrame* frame_;
+};
+}  // namespace
+
+void ShowFocusFrame(QWidget* control) {
+    if (!control || !control->parentWidget())
+        return;
+    new TFocusFollower(control, new TFocusFrame(control->parentWidget()));
 }

@@ -158,6 +158,24 @@ TPicture* MakeArtwork(QWidget* parent, const QString& name, const QString& file,
 // A picture with decorative artwork: drawn when the file is there.
 TPicture* MakeDecoration(QWidget* parent, const QString& name, const QString& file, int x, int y, int w, int h);
 
+// The keyboard focus drawn for controls whose own drawing shows none: a
+// dashed black line, two pixels wide, around a rectangle of its parent (the
+// part of the control the keys work on). It lies over its siblings and lets
+// the mouse through to them.
+class TFocusFrame : public QWidget {
+public:
+    explicit TFocusFrame(QWidget* parent);
+    // Frames `place` (in the parent's coordinates) and shows the frame.
+    void Frame(QRect place);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Draws the focus frame around a control (in its parent) while the control
+// has the keyboard focus.
+void ShowFocusFrame(QWidget* control);
+
 // An invisible area that reacts to a click.
 class TClickArea : public QLabel {
 public:

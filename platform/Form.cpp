@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 QSize& desktopOverride() {
@@ -20,6 +21,55 @@ QPointer<TForm>& lastActive() {
     static QPointer<TForm> form;
     return form;
 }
+
+bool isTrackBarKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End: return true;
+        default: return false;
+    }
+}
+
+// Hands the keys that move a track bar to the key target of the form they
+// were pressed on, wherever the focus sits there (a button after a click,
+// the form itself). The target takes the focus, so Enter follows them.
+class KeyRouter : public QObject {
+public:
+    static void Install() {
+        static KeyRouter* router = nullptr;
+        if (!router && qApp) {
+            router = new KeyRouter(qApp);
+            qApp->installEventFilter(router);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !receiver->isWidgetType())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!isTrackBarKey(key->key()) || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        auto* widget = static_cast<QWidget*>(receiver);
+        auto* form = dynamic_cast<TForm*>(widget->window());
+        QWidget* target = form ? form->KeyTarget() : nullptr;
+        if (!target || target == widget || !target->isVisible() || !target->isEnabled())
+            return false;
+        target->setFocus(Qt::OtherFocusReason);
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(target, &copy);
+        return true;
+    }
+
+private:
+    using QObject::QObject;
+};
 }  // namespace
 
 std::function<void(TForm*)> TForm::ModalHook;
@@ -38,7 +88,9 @@ TForm::TForm(const QString& name, const QString& caption, int clientWidth, int c
     : QWidget(nullptr) {
     setObjectName(name);
     setWindowTitle(caption);
-    Qt::WindowFlags flags = Qt::Window;
+    // A dialog until made the main window: the desktop then keeps it with
+    // its owner (the window it belongs to is set each time it is shown).
+    Qt::WindowFlags flags = Qt::Dialog;
     if (!bordered)
         flags |= Qt::FramelessWindowHint;
     else
@@ -68,6 +120,32 @@ void TForm::Centre() {
     move((desktop.width() - outerSize_.width()) / 2, (desktop.height() - outerSize_.height()) / 2);
 }
 
+void TForm::SetOwner(TForm* owner) {
+    QPointer<TForm> fixed(owner);
+    owner_ = [fixed]() -> TForm* { return fixed; };
+}
+
+void TForm::MakeMainWindow() {
+    owner_ = nullptr;
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+}
+
+void TForm::SetKeyTarget(QWidget* control) {
+    keyTarget_ = control;
+    if (control)
+        KeyRouter::Install();
+}
+
+void TForm::applyOwner() {
+    QWindow* window = windowHandle();
+    if (!window || windowType() == Qt::Window)
+        return;
+    TForm* owner = owner_ ? owner_() : nullptr;
+    // Qt's modality follows the chain of owners: a form shown during a modal
+    // run is usable when that chain reaches the running form.
+    window->setTransientParent(owner && owner != this ? owner->windowHandle() : nullptr);
+}
+
 void TForm::ShowForm() {
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -91,9 +169,12 @@ void TForm::ShowModal() {
     QEventLoop loop;
     loop_ = &loop;
     wasModal_ = true;
+    // Known to the desktop as modal: switching to an owner (Alt+Tab, a click
+    // on it, the task bar) brings this form to the front with the keyboard.
+    setWindowModality(Qt::ApplicationModal);
     ShowForm();
+    QPointer<TForm> self(this);
     if (ModalHook) {
-        QPointer<TForm> self(this);
         QTimer::singleShot(0, this, [self] {
             if (self && TForm::ModalHook)
                 TForm::ModalHook(self);
@@ -101,10 +182,13 @@ void TForm::ShowModal() {
     }
     if (isVisible())
         loop.exec();
-    loop_ = nullptr;
     for (const QPointer<QWidget>& w : disabled)
         if (w)
             w->setEnabled(true);
+    if (!self)
+        return;  // destroyed during its run (the program ended)
+    loop_ = nullptr;
+    setWindowModality(Qt::NonModal);  // hidden by now: takes effect at the next showing
     if (previous && previous != this && previous->isVisible() && previous->isEnabled())
         previous->activateWindow();
 }
@@ -128,6 +212,12 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 
 void TForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Sent before the window is mapped: the desktop learns the owner in time.
+    if (!event->spontaneous())
+        applyOwner();
+    // The focus is drawn from the start, not only after the first Tab: the
+    // player may reach for the keyboard at any moment.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     // A form opens with the focus on its default button, whatever had the
     // focus when it was last shown; without one Qt picks the first control.
     if (!event->spontaneous() && defaultButton_ && defaultButton_->isEnabled())

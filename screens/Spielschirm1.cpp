@@ -25,6 +25,7 @@ TSpielschirm::TSpielschirm()
     : TForm(QStringLiteral("Spielschirm"), QStringLiteral("Ausarbeitung von neuen Farbtönen"), 808, 601) {
     Spielschirm = this;
     buildLayout();
+    SetKeyTarget(AutoScrollBar);  // the arrow, page, Home and End keys dose here
     OnActivate = [this] { FormActivate(); };
     ContinueArtworkToEdges(this);
     Centre();

@@ -37,6 +37,7 @@ TSpielschirm2::TSpielschirm2()
     : TForm(QStringLiteral("Spielschirm2"), QStringLiteral("Tönen von Lackchargen in der Produktion"), 808, 601) {
     Spielschirm2 = this;
     buildLayout();
+    SetKeyTarget(AutoScrollBar);  // the arrow, page, Home and End keys dose here
     ContinueArtworkToEdges(this);
     Centre();
 }

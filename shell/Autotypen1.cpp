@@ -35,6 +35,8 @@ void TAutoTypen::BildMouseDown() {
         Gewaehlt = true;
     }
     PaintMark();
+    if (Vernicura)
+        Vernicura->ItemPressed(this);  // the picker's keys go on from here
 }
 
 void TAutoTypen::PaintMark() {

@@ -37,6 +37,31 @@ void create(T*& global) {
     }
 }
 
+// The game screen that shows the dialogs: production while it runs, else
+// the laboratory; none between games.
+TForm* gameScreenInFront() {
+    if (Spielschirm2 && Spielschirm2->isVisible())
+        return Spielschirm2;
+    if (Spielschirm && Spielschirm->isVisible())
+        return Spielschirm;
+    return nullptr;
+}
+
+// Which window belongs to which: the main menu to the start screen (the main
+// window); the game's two screens and the highscore table to the main menu;
+// every dialog to the game screen that shows it.
+void SetOwners() {
+    Vernicura->SetOwner(VernicuraStart);
+    for (TForm* form :
+         {static_cast<TForm*>(Spielschirm), static_cast<TForm*>(Spielschirm2), static_cast<TForm*>(HighScore)})
+        form->SetOwner(Vernicura);
+    for (TForm* dialog :
+         {static_cast<TForm*>(Farbenpruefung), static_cast<TForm*>(Autoproduktion),
+          static_cast<TForm*>(Produktionsbeschluss), static_cast<TForm*>(NeueBasisfarben),
+          static_cast<TForm*>(Ueberlauf), static_cast<TForm*>(MaxBasisfarben), static_cast<TForm*>(Kundenmanager)})
+        dialog->SetOwner(gameScreenInFront);
+}
+
 // The screens after the start screen, in their order.
 void CreateScreensAfterStart() {
     create(Vernicura);
@@ -50,6 +75,7 @@ void CreateScreensAfterStart() {
     create(MaxBasisfarben);
     create(Kundenmanager);
     create(HighScore);
+    SetOwners();
 }
 
 // Runs an action (queued, once) after the first paint of the object it

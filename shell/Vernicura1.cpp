@@ -23,11 +23,13 @@
 
 #include <QApplication>
 #include <QFileInfo>
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <algorithm>
 
 TVernicura* Vernicura = nullptr;
 
@@ -112,6 +114,8 @@ void TVernicura::BuildLayout() {
     AuswahlTypen->setFocusPolicy(Qt::StrongFocus);
     AutofarbenAuswahl->installEventFilter(this);
     AuswahlTypen->installEventFilter(this);
+    carFrame_ = new TFocusFrame(carCells_);
+    levelFrame_ = new TFocusFrame(AuswahlTypen);
     GroupBox2 = TitleBox(Panel1, QStringLiteral("GroupBox2"), QStringLiteral(" Nehézségi szint"), 499, 5, 295, 28);
 
     GroupBox4 = new TColourBox(Panel1, QStringLiteral("GroupBox4"), 255, 171, 237, 55);
@@ -119,6 +123,8 @@ void TVernicura::BuildLayout() {
     Spieler1Name->setObjectName(QStringLiteral("Spieler1Name"));
     Spieler1Name->setGeometry(7, 25, 225, 24);
     Spieler1Name->setMaxLength(20);
+    // The read-only rules box draws no focus of its own.
+    ShowFocusFrame(InhaltAnleitung);
     GroupBox3 = TitleBox(Panel1, QStringLiteral("GroupBox3"), QStringLiteral(" Adja meg a nevét!"), 255, 161, 237, 27);
 
     Anleitung = MakeButton(Panel1, QStringLiteral("Anleitung"), QStringLiteral("Szabály"), 561, 168);
@@ -142,8 +148,12 @@ void TVernicura::BuildLayout() {
     ConnectClicked(Ton, [this] { TonClick(); });
     ConnectClicked(Ende, [this] { EndeClick(); });
     ConnectClicked(Ok, [this] { OkClick(); });
-    // The sound switch asks the system before the player first sees it.
-    OnShow = [] {
+    // The menu opens with the focus in the name field, its text selected:
+    // the player's first keys replace "Spieler 1", Enter still plays. The
+    // sound switch asks the system before the player first sees it.
+    OnShow = [this] {
+        Spieler1Name->setFocus(Qt::ActiveWindowFocusReason);
+        Spieler1Name->selectAll();
         if (Hardware)
             Hardware->CheckOutputs();
     };
@@ -359,7 +369,40 @@ bool TVernicura::CarPickerKey(int key) {
         return false;
     if (TAutoFarben* item = pickerKey(AutoFarbenListe, carCursor_, key, 3))
         AutofarbenAuswahl->ensureWidgetVisible(item->Bild, 0, 0);
+    ShowPickerFocus();
     return true;
+}
+
+void TVernicura::ItemPressed(const TAutoFarben* item) {
+    const auto at = std::find(AutoFarbenListe.begin(), AutoFarbenListe.end(), item);
+    if (at != AutoFarbenListe.end())
+        carCursor_ = int(at - AutoFarbenListe.begin());
+    ShowPickerFocus();
+}
+
+void TVernicura::ItemPressed(const TAutoTypen* item) {
+    const auto at = std::find(AutoTypenListe.begin(), AutoTypenListe.end(), item);
+    if (at != AutoTypenListe.end())
+        levelCursor_ = int(at - AutoTypenListe.begin());
+    ShowPickerFocus();
+}
+
+void TVernicura::ShowPickerFocus() {
+    // The frame goes round the item's whole cell, outside the corner that
+    // carries the mark.
+    if (AutofarbenAuswahl->hasFocus() && !AutoFarbenListe.empty()) {
+        const TAutoFarben* car = AutoFarbenListe[size_t(currentItem(AutoFarbenListe, carCursor_))];
+        carFrame_->Frame(QRect(car->Spalte * TAutoFarben::CellWidth, car->Zeile * TAutoFarben::CellHeight,
+                               TAutoFarben::CellWidth, TAutoFarben::CellHeight));
+    } else {
+        carFrame_->hide();
+    }
+    if (AuswahlTypen->hasFocus() && !AutoTypenListe.empty()) {
+        const TAutoTypen* level = AutoTypenListe[size_t(currentItem(AutoTypenListe, levelCursor_))];
+        levelFrame_->Frame(level->Bild->geometry().adjusted(-3, -3, 3, 3));
+    } else {
+        levelFrame_->hide();
+    }
 }
 
 bool TVernicura::LevelPickerKey(int key) {
@@ -371,10 +414,14 @@ bool TVernicura::LevelPickerKey(int key) {
     else if (key == Qt::Key_Down)
         key = Qt::Key_Right;
     pickerKey(AutoTypenListe, levelCursor_, key, int(AutoTypenListe.size()));
+    ShowPickerFocus();
     return true;
 }
 
 bool TVernicura::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+        (watched == AutofarbenAuswahl || watched == AuswahlTypen))
+        ShowPickerFocus();
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         bool used = false;

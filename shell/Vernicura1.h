@@ -11,7 +11,10 @@ class QLineEdit;
 class QScrollArea;
 class QTextEdit;
 class QWidget;
+class TAutoFarben;
+class TAutoTypen;
 class TColourBox;
+class TFocusFrame;
 class TPicture;
 
 class TVernicura : public TForm {
@@ -64,6 +67,9 @@ public:
     // it). Returns false for keys a picker does not use.
     bool CarPickerKey(int key);
     bool LevelPickerKey(int key);
+    // A press on an item: the keys go on from it.
+    void ItemPressed(const TAutoFarben* item);
+    void ItemPressed(const TAutoTypen* item);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,12 +78,17 @@ private:
     void BuildLayout();
     void CreateGameObjects();
     void FreeGameObjects();
+    // Frames the item a picker's keys work on while that picker has the
+    // focus.
+    void ShowPickerFocus();
 
     QWidget* carCells_ = nullptr;  // the scroll box's content: the catalogue
     // The item the keyboard works on when none is marked: the last one
     // pressed by key.
     int carCursor_ = 0;
     int levelCursor_ = 0;
+    TFocusFrame* carFrame_ = nullptr;
+    TFocusFrame* levelFrame_ = nullptr;
 };
 
 extern TVernicura* Vernicura;

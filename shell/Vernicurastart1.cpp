@@ -13,6 +13,7 @@ TVernicuraStart* VernicuraStart = nullptr;
 TVernicuraStart::TVernicuraStart()
     : TForm(QStringLiteral("VernicuraStart"), QStringLiteral("VernicuraStart"), 807, 600) {
     VernicuraStart = this;
+    MakeMainWindow();
     Image1 = new TPicture(this, QStringLiteral("Image1"), 0, -1, 795, 306);
     Image1->LoadDecoration(DataFiles::StartTitel);
     Image2 = new TPicture(this, QStringLiteral("Image2"), 0, 553, 816, 45);

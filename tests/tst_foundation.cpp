@@ -1,5 +1,6 @@
 // The foundation: the random draw, game state, colour values, the screen set,
-// centring, flood fill and the guard around event handlers.
+// which window belongs to which, centring, flood fill, the guard around event
+// handlers, and the keyboard on the forms.
 #include "colour/Lab1.h"
 #include "dialogs/Autoproduktion1.h"
 #include "dialogs/Farbenpruefung1.h"
@@ -9,6 +10,7 @@
 #include "dialogs/Neuebasisfarben1.h"
 #include "dialogs/Produktionsbeschluss1.h"
 #include "dialogs/Ueberlauf1.h"
+#include "platform/Controls.h"
 #include "platform/FloodFill.h"
 #include "platform/Toolkit.h"
 #include "platform/WindowSystem.h"
@@ -20,8 +22,10 @@
 #include "shell/Vernicurastart1.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 class FoundationTest : public QObject {
     Q_OBJECT
@@ -38,8 +42,11 @@ private slots:
     void twelveScreensWithGlobalsCaptionsAndSizes();
     void screensCentreWithTruncation();
     void modalRunsNestAndReenableWindows();
+    void formsBelongToTheirOwnersAndDialogsStayUsable();
     void enterPressesDefaultButton();
     void windowSystemOnWayland();
+    void trackBarKeysReachTheKeyTargetWhereverTheFocusIs();
+    void everyFocusableControlShowsTheFocus();
 };
 
 void FoundationTest::randomDrawAfterSeedOne() {
@@ -248,6 +255,10 @@ void FoundationTest::twelveScreensWithGlobalsCaptionsAndSizes() {
     }
     QVERIFY(Vernicura->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(!(MaxBasisfarben->windowFlags() & Qt::FramelessWindowHint));
+    // The start screen is the one main window; every other form is a dialog
+    // of the form it belongs to.
+    for (const Expect& e : screens)
+        QCOMPARE(e.form->windowType(), e.form == VernicuraStart ? Qt::Window : Qt::Dialog);
     DestroyScreens();
     QVERIFY(!VernicuraStart && !Vernicura && !Spielschirm && !HighScore);
 }
@@ -299,6 +310,59 @@ void FoundationTest::modalRunsNestAndReenableWindows() {
     QVERIFY(laterEnabled);
     QVERIFY(menu.isEnabled());
     QVERIFY(outer.isEnabled());
+}
+
+namespace {
+QWindow* ownerOf(TForm* form) { return form->windowHandle() ? form->windowHandle()->transientParent() : nullptr; }
+}  // namespace
+
+void FoundationTest::formsBelongToTheirOwnersAndDialogsStayUsable() {
+    // The main menu belongs to the start screen, the game's screens and the
+    // highscore table to the main menu, each dialog to the game screen that
+    // shows it: production once the laboratory has handed over. A modal run
+    // is modal for the window system too (and is no more once it ends),
+    // while a dialog shown during it takes a real click.
+    TestEnvironment env;
+    Randomize(1);
+    CreateScreens();
+    VernicuraStart->ShowForm();
+    Vernicura->ShowForm();
+    QCOMPARE(ownerOf(VernicuraStart), nullptr);
+    QCOMPARE(ownerOf(Vernicura), VernicuraStart->windowHandle());
+    HighScore->ShowForm();
+    QCOMPARE(ownerOf(HighScore), Vernicura->windowHandle());
+    HighScore->Close();
+
+    QStringList seen;
+    env.onModal = [&](TForm* form) {
+        if (form == Spielschirm) {
+            QCOMPARE(ownerOf(Spielschirm), Vernicura->windowHandle());
+            QCOMPARE(Spielschirm->windowHandle()->modality(), Qt::ApplicationModal);
+            Farbenpruefung->ShowForm();
+            QCOMPARE(ownerOf(Farbenpruefung), Spielschirm->windowHandle());
+            QVERIFY(ClickButton(Farbenpruefung, QStringLiteral("Button1")));  // through the window: not blocked
+            if (!Farbenpruefung->isVisible())
+                seen << QStringLiteral("check closed by a click");
+            Kundenmanager->ShowModal();
+            seen << QStringLiteral("manager returned");
+            Spielschirm->Close();
+            Spielschirm2->ShowModal();
+        } else if (form == Kundenmanager) {
+            QCOMPARE(ownerOf(Kundenmanager), Spielschirm->windowHandle());
+            Kundenmanager->Close();
+        } else if (form == Spielschirm2) {
+            QCOMPARE(ownerOf(Spielschirm2), Vernicura->windowHandle());
+            Ueberlauf->ShowForm();
+            QCOMPARE(ownerOf(Ueberlauf), Spielschirm2->windowHandle());
+            Ueberlauf->Close();
+            Spielschirm2->Close();
+        }
+    };
+    Spielschirm->ShowModal();
+    QCOMPARE(seen, (QStringList{QStringLiteral("check closed by a click"), QStringLiteral("manager returned")}));
+    QCOMPARE(Spielschirm->windowModality(), Qt::NonModal);
+    QCOMPARE(Spielschirm2->windowModality(), Qt::NonModal);
+    DestroyScreens();
 }
 
 void FoundationTest::enterPressesDefaultButton() {
@@ -376,6 +440,97 @@ void FoundationTest::windowSystemOnWayland() {
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), x11First);
     qputenv("QT_QPA_PLATFORM", before);
     qunsetenv("WAYLAND_DISPLAY");
+}
+
+void FoundationTest::trackBarKeysReachTheKeyTargetWhereverTheFocusIs() {
+    // The arrow, page, Home and End keys move the form's track bar from any
+    // control, and it takes the focus: after a click on a button "Up Up
+    // Return" enters 2. Tab still moves the focus on. A hidden track bar
+    // takes no keys.
+    TestEnvironment env;
+    TForm form(QStringLiteral("f"), QStringLiteral("f"), 300, 200);
+    auto* button = MakeButton(&form, QStringLiteral("B"), QStringLiteral("B"), 10, 10);
+    MakeButton(&form, QStringLiteral("C"), QStringLiteral("C"), 10, 50);
+    auto* bar = new TTrackBar(&form, QStringLiteral("bar"), 200, 10, 36, 150);
+    bar->SetMax(100);
+    bar->setPageStep(10);
+    QList<int> entered;
+    bar->OnKeyPress = [&](int) { entered << bar->Position(); };
+    form.SetKeyTarget(bar);
+    form.ShowForm();
+    QVERIFY(Player::Click(button));
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(button));
+    QVERIFY(Player::Key(Qt::Key_Up));
+    QVERIFY(Player::Key(Qt::Key_Up));
+    QVERIFY(Player::Key(Qt::Key_Return));
+    QCOMPARE(entered, QList<int>{2});
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(bar));
+
+    QVERIFY(Player::Key(Qt::Key_Tab));
+    QVERIFY(Player::FocusWidget() != bar);
+    QVERIFY(Player::Key(Qt::Key_End));
+    QCOMPARE(bar->Position(), 100);
+    QVERIFY(Player::Key(Qt::Key_Tab));
+    QVERIFY(Player::Key(Qt::Key_PageDown));
+    QCOMPARE(bar->Position(), 90);
+    QVERIFY(Player::Key(Qt::Key_Tab));
+    QVERIFY(Player::Key(Qt::Key_Home));
+    QCOMPARE(bar->Position(), 0);
+    QVERIFY(Player::Key(Qt::Key_Tab));
+    QVERIFY(Player::Key(Qt::Key_Down));  // at the end of its range: stays
+    QCOMPARE(bar->Position(), 0);
+
+    bar->hide();
+    button->setFocus();
+    QVERIFY(Player::Key(Qt::Key_Up));
+    QCOMPARE(bar->Position(), 0);
+    QVERIFY(Player::FocusWidget() != bar);
+}
+
+void FoundationTest::everyFocusableControlShowsTheFocus() {
+    // On every form, every control that Tab can reach looks different with
+    // the focus than without it (the pickers and the rules box draw a frame
+    // of their own); hidden controls are shown for the look.
+    TestEnvironment env;
+    Randomize(1);
+    CreateScreens();
+    const QList<TForm*> forms = {VernicuraStart, Vernicura,      Spielschirm,          Spielschirm2,
+                                 Farbenpruefung, Autoproduktion, Produktionsbeschluss, NeueBasisfarben,
+                                 Ueberlauf,      MaxBasisfarben, Kundenmanager,        HighScore};
+    QStringList checked;
+    for (TForm* form : forms) {
+        form->ShowForm();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        // The offscreen platform may leave the widgets' active window behind
+        // the focus window after the last one was hidden.
+        QApplication::setActiveWindow(form);
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isEnabled())
+                continue;
+            QList<QWidget*> shown;
+            for (QWidget* w = control; w != form; w = w->parentWidget())
+                if (w->isHidden())
+                    shown << w;
+            for (QWidget* w : shown)
+                w->show();
+            const QRect around(control->mapTo(form, QPoint(-4, -4)), control->size() + QSize(8, 8));
+            form->setFocus();
+            const QImage without = form->grab(around).toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QVERIFY2(control->hasFocus(), qPrintable(control->objectName()));
+            const QImage with = form->grab(around).toImage();
+            QVERIFY2(with != without, qPrintable(form->objectName() + "." + control->objectName()));
+            for (QWidget* w : shown)
+                w->hide();
+            checked << form->objectName() + "." + control->objectName();
+        }
+        form->Close();
+    }
+    for (const char* control : {"Vernicura.AutofarbenAuswahl", "Vernicura.AuswahlTypen", "Vernicura.Spieler1Name",
+                                "Vernicura.InhaltAnleitung", "Vernicura.Ok", "Spielschirm.AutoScrollBar",
+                                "Spielschirm2.AutoScrollBar", "HighScore.Ok"})
+        QVERIFY2(checked.contains(QLatin1String(control)), control);
+    DestroyScreens();
 }
 
 QTEST_MAIN(FoundationTest)

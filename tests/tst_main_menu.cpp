@@ -368,10 +368,17 @@ void MainMenuTest::pickersWorkByKeyboardAsByClicks() {
     // mark stays at an edge), Space presses the current item, and the
     // marked car scrolls into view. Enter still means "Játék".
     QWidget* cars = Vernicura->AutofarbenAuswahl;
+    const QImage unfocused = cars->grab().toImage();
     for (int tab = 0; tab < 12 && Player::FocusWidget() != cars; ++tab)
         QVERIFY(Player::Key(Qt::Key_Tab));
     QCOMPARE(Player::FocusWidget(), cars);
     QVERIFY(AutoFarbenListe[0]->Gewaehlt);
+    // With the focus, a frame of black dashes goes round the item the keys
+    // work on, beside its mark, which keeps the highlight colour.
+    QImage focused = cars->grab().toImage();
+    QCOMPARE(unfocused.pixel(0, 0) & 0xFFFFFF, AutoFarbenListe[0]->Bild->Pixel(0, 0) & 0xFFFFFF);
+    QCOMPARE(focused.pixel(0, 0) & 0xFFFFFF, QRgb(0));
+    QCOMPARE(focused.pixel(5, 5) & 0xFFFFFF, Highlight());
     // Right stops at the end of the row instead of running on into the
     // next; Left stops at the start of a row, also below the first.
     for (int i = 0; i < 3; ++i)
@@ -390,6 +397,10 @@ void MainMenuTest::pickersWorkByKeyboardAsByClicks() {
     QCOMPARE(MarkedCars(), 1);
     QCOMPARE(Corner(AutoFarbenListe[0]->Bild), White);
     QCOMPARE(Corner(AutoFarbenListe[4]->Bild), Highlight());
+    focused = cars->grab().toImage();
+    // The frame went with the mark.
+    QCOMPARE(focused.pixel(0, 0) & 0xFFFFFF, AutoFarbenListe[0]->Bild->Pixel(0, 0) & 0xFFFFFF);
+    QCOMPARE(focused.pixel(70, 35) & 0xFFFFFF, QRgb(0));
     QVERIFY(Player::Key(Qt::Key_Space));
     QCOMPARE(MarkedCars(), 0);
     QCOMPARE(Corner(AutoFarbenListe[4]->Bild), White);
@@ -405,6 +416,8 @@ void MainMenuTest::pickersWorkByKeyboardAsByClicks() {
 
     QVERIFY(Player::Key(Qt::Key_Tab));
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->AuswahlTypen));
+    const QRect level0 = AutoTypenListe[0]->Bild->geometry();
+    QCOMPARE(Vernicura->AuswahlTypen->grab().toImage().pixel(level0.topLeft() - QPoint(3, 3)) & 0xFFFFFF, QRgb(0));
     QVERIFY(Player::Key(Qt::Key_Right));
     QVERIFY(Player::Key(Qt::Key_Right));
     QVERIFY(Player::Key(Qt::Key_Right));
@@ -447,20 +460,25 @@ void MainMenuTest::missingSelectionShowsMessageAfterReseedAndName() {
 }
 
 void MainMenuTest::enterStartsGameAndEmptyNameIsKept() {
-    // Enter in the freshly opened main menu presses "Játék" (it has the
-    // focus); Enter in the name field does too. An empty name is a name.
-    Vernicura->Spieler1Name->clear();
-    Vernicura->ShowForm();
-    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Ok));
-    QVERIFY(Player::Key(Qt::Key_Return));
-    QCOMPARE(labRuns_, 1);
-    QCOMPARE(Spielername, QString());
-    QVERIFY(Player::Click(Vernicura->Spieler1Name));
+    // The freshly opened main menu has the focus in the name field with its
+    // text selected: the first keys replace "Spieler 1", and Enter there
+    // presses "Játék". An empty name is a name.
     QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Spieler1Name));
+    QCOMPARE(Vernicura->Spieler1Name->selectedText(), QStringLiteral("Spieler 1"));
     QVERIFY(Player::Type(QStringLiteral("Dóra")));
     QVERIFY(Player::Key(Qt::Key_Return));
-    QCOMPARE(labRuns_, 2);
+    QCOMPARE(labRuns_, 1);
     QCOMPARE(Spielername, QStringLiteral("Dóra"));
+
+    // Shown again after a button had the focus: the name field again.
+    QVERIFY(Player::Key(Qt::Key_Tab));
+    Vernicura->Close();
+    Vernicura->ShowForm();
+    QCOMPARE(Player::FocusWidget(), static_cast<QWidget*>(Vernicura->Spieler1Name));
+    QVERIFY(Player::Key(Qt::Key_Backspace));
+    QVERIFY(Player::Key(Qt::Key_Return));
+    QCOMPARE(labRuns_, 2);
+    QCOMPARE(Spielername, QString());
     QVERIFY(env_->messages.isEmpty());
 }
 

@@ -3,11 +3,17 @@
 real clicks at screen positions and real key presses through xdotool, the
 windows found by their captions, what is on screen read back with xwd.
 
-  start screen "Start" -> main menu: the sixth car colour, level 3 and then
-  level 1, a name, Return ("Játék") -> laboratory: swatch 712, End, Return
-  (a dose of 100); swatch 804, Up x20, Return (a dose of 20); Return until
-  the customer manager shows (his clip must move in his Display), Return
-  ("Játék"), Return (the keys are the laboratory's again) -> colour
+  start screen "Start" -> main menu: a name typed at once (the focus is in
+  the name field, its text selected), every Tab stop looked at (the focus
+  must show), the sixth car colour, level 3 and then level 1, Return
+  ("Játék") -> laboratory: swatch 712, End, Return (a dose of 100); swatch
+  804, Tab (the focus leaves the track bar), Up x20, Return (a dose of 20:
+  the track bar takes these keys wherever the focus is); Return until the
+  customer manager shows (his clip must move in his Display), Return
+  ("Játék"), Return (the keys are the laboratory's again) -> under a window
+  manager: one task bar entry, the laboratory modal, and Alt+Tab, the task
+  bar entry and a switch to another program and back leave it in front
+  with the keyboard and charge nothing -> colour
   check, Return ("Játék") -> the poor recipe handed in and rejected -> the
   hidden Boss area -> handed in and accepted -> production: the main
   component's swatch, End, Return (a dose to 5000); another swatch, End,
@@ -271,6 +277,104 @@ class Player:
         if surprise:
             self.fail('"%s" opened on activating the laboratory' % surprise, "activate")
 
+    # --- focus and the desktop -----------------------------------------------
+    def focus_states(self, menu):
+        """Every Tab stop of the main menu shows where the focus is: the name
+        field, the level and car colour pickers (each with a frame of its own,
+        not its mark) and a button. Screenshots of each for the eye."""
+        stops = []
+
+        def take(label):
+            time.sleep(0.3)
+            self.screenshot("focus-" + label)
+            stops.append((label, self.shot(menu).region(0, 300, 808, 255)))
+
+        take("name")
+        self.key("shift+Tab", "the focus back to the level picker")
+        take("levels")
+        self.key("shift+Tab", "the focus back to the car colour picker")
+        take("cars")
+        self.key("Tab")
+        self.key("Tab")
+        self.key("Tab", "the focus past the name field to \"Szab\u00e1ly\"")
+        take("button")
+        for i, (label, picture) in enumerate(stops):
+            for other, seen in stops[:i]:
+                if picture == seen:
+                    self.fail("the main menu looks the same with the focus on %s and on %s" % (other, label),
+                              "focus-" + label)
+
+    def game_windows(self):
+        """Window id -> caption of the game's windows on screen."""
+        return {geometry[0]: name for name, geometry in self.windows().items()}
+
+    def expect_in_front(self, lab, after, points_before):
+        """The laboratory is on top of the game's windows, has the keyboard,
+        and the switch charged nothing."""
+        surprise = self.settle(0.8)
+        if surprise:
+            self.fail('"%s" opened %s' % (surprise, after), "switch")
+        ours = self.game_windows()
+        active = self.display.root_windows("_NET_ACTIVE_WINDOW")
+        stack = [ours[w] for w in self.display.root_windows("_NET_CLIENT_LIST_STACKING") if w in ours]
+        self.say("  %s: active %s, game windows bottom to top %s" % (
+            after, ours.get(active[0], hex(active[0])) if active else None, stack))
+        if not stack or stack[-1] != LAB:
+            self.fail("%s the laboratory is not on top (bottom to top: %s)" % (after, stack), "not-on-top")
+        if not active or active[0] != lab[0]:
+            self.fail("%s the keyboard is not with the laboratory" % after, "not-active")
+        if self.shot(lab).region(426, 514, 164, 19) != points_before:
+            self.fail("%s the points changed" % after, "charged")
+
+    def desktop_checks(self, lab):
+        """Under a window manager, while a game runs: the desktop lists the
+        game once; the laboratory is modal to it and stays in front with the
+        keyboard after Alt+Tab, after the task bar entry was activated and
+        after a switch to another program and back, none of which charges."""
+        ours = self.game_windows()
+        entries = [w for w in self.display.root_windows("_NET_CLIENT_LIST") if self.display.transient_for(w) is None]
+        self.say("  task bar entries (managed windows without WM_TRANSIENT_FOR): %s" % [
+            ours.get(w, hex(w)) for w in entries])
+        if len(entries) != 1:
+            self.fail("the desktop lists %d entries for one game" % len(entries), "taskbar")
+        if "_NET_WM_STATE_MODAL" not in self.display.net_wm_state(lab[0]):
+            self.fail("the window manager does not know the laboratory as modal", "not-modal")
+        points = self.shot(lab).region(426, 514, 164, 19)
+
+        self.key("alt+Tab", "Alt+Tab")
+        self.expect_in_front(lab, "after Alt+Tab", points)
+
+        start = [w for w, name in ours.items() if name == START]
+        if start:
+            self.say("activate the start screen's task bar entry (_NET_ACTIVE_WINDOW, as a task bar does)")
+            self.display.activate(start[0])
+            self.expect_in_front(lab, "after the task bar entry", points)
+
+        self.say("start another program (xmessage) and switch back with Alt+Tab")
+        other = subprocess.Popen(["xmessage", "-name", "e2e-other", "another program"], env=self.display.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            deadline = time.time() + 5
+            asked = False
+            while time.time() < deadline:
+                active = self.display.root_windows("_NET_ACTIVE_WINDOW")
+                if active and active[0] not in self.game_windows():
+                    break
+                if not asked and time.time() > deadline - 3:
+                    asked = True  # the window manager did not focus it on its own: the player clicks it
+                    for wid in self.display.search_class("e2e-other"):
+                        self.display.activate(wid)
+                time.sleep(0.1)
+            else:
+                self.fail("the other program did not get the keyboard", "other-program")
+            self.key("alt+Tab", "Alt+Tab back to the game")
+            self.expect_in_front(lab, "after a switch to another program and back", points)
+        finally:
+            other.terminate()
+            other.wait(5)
+        if not self.dose_by_return(lab, "dose after the switches (the keyboard is the laboratory's)"):
+            self.fail("after the switches Return on the laboratory did nothing", "keys-lost")
+
     # --- the game ----------------------------------------------------------
     def play(self):
         shades = rules.catalogue()
@@ -284,6 +388,11 @@ class Player:
         self.click(start, 757, 512, '"Start"')
         menu = self.wait_for(MENU)
         time.sleep(0.3)
+        # The menu opens with the focus in the name field, its text selected:
+        # a name typed at once replaces "Spieler 1" (the record shows it).
+        self.say('type "%s" at once' % NAME)
+        self.display.type_text(NAME)
+        self.focus_states(menu)
 
         # Main menu: the catalogue is the same on every run.
         row, col = divmod(CAR, 3)
@@ -301,10 +410,6 @@ class Player:
         if marks[LEVEL] == (255, 255, 255) or marks[other] != (255, 255, 255) or car_mark == (255, 255, 255) \
                 or first_mark != (255, 255, 255):
             self.fail("picker marks: levels %s, car %s, first car %s" % (marks, car_mark, first_mark), "marks")
-        self.click(menu, 374, 508, "the name field")
-        self.key("ctrl+a")
-        self.say('type "%s"' % NAME)
-        self.display.type_text(NAME)
         self.key("Return", 'the main menu\'s default button "Játék"')
         lab = self.wait_for(LAB)
         time.sleep(0.4)
@@ -328,6 +433,11 @@ class Player:
         # A second base colour by the arrow keys: 20 steps up from 0.
         self.click(lab, *self.lab_swatch("804"), "the swatch of 804")
         time.sleep(0.3)
+        # The arrow keys move the track bar wherever the focus sits: Tab
+        # takes it on to a button first. Return then doses from the track bar.
+        self.key("Tab", "the focus away from the track bar")
+        time.sleep(0.3)
+        self.screenshot("focus-laboratory-after-tab")
         self.say("key Up x20 (track bar from 0 to 20)")
         self.display.key(*["Up"] * 20)
         self.key("Return", "one dosing step")
@@ -338,6 +448,7 @@ class Player:
             self.recover_lab(surprise, lab)
         two = rules.mix({0: 100.0, 12: 20.0})
         self.expect_colour(lab, 513, 389, two, "the pot after 100 of 712 and 20 of 804", slack=0)
+        self.screenshot("focus-laboratory-track-bar")
 
         # More doses with the unchanged track bar until the manager comes
         # (from the fifth history row on, at random).
@@ -354,6 +465,8 @@ class Player:
             self.click(lab, 600, 20, "the laboratory's top bar (no dose: the manager was the last active form)")
             if not self.dose_by_return(lab, "dose once more after the manager"):
                 self.fail("Return on the track bar did not dose", "no-dose", hard=True)
+        if self.display.window_manager == "openbox":
+            self.desktop_checks(lab)
 
         # Colour check: sample against panel; Return is its "Játék".
         self.click(lab, 117, 454, "the target sample (colour check)")

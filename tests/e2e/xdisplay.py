@@ -152,6 +152,23 @@ class Display:
                 found[name] = (wid, x, y, w, h)
         return found
 
+    # --- what the window manager did -----------------------------------------
+    def root_windows(self, prop):
+        """A window list property of the root window (_NET_CLIENT_LIST,
+        _NET_CLIENT_LIST_STACKING bottom to top, _NET_ACTIVE_WINDOW)."""
+        code, out = run(["xprop", "-root", prop], self.env)
+        return [int(v, 16) for v in re.findall(r"0x[0-9a-f]+", out)] if code == 0 else []
+
+    def transient_for(self, wid):
+        """The window a window is transient for (WM_TRANSIENT_FOR), or None."""
+        code, out = run(["xprop", "-id", str(wid), "WM_TRANSIENT_FOR"], self.env)
+        found = re.findall(r"0x[0-9a-f]+", out) if code == 0 else []
+        return int(found[0], 16) if found else None
+
+    def net_wm_state(self, wid):
+        code, out = run(["xprop", "-id", str(wid), "_NET_WM_STATE"], self.env)
+        return set(re.findall(r"_NET_WM_STATE_[A-Z_]+", out)) if code == 0 else set()
+
     # --- input -------------------------------------------------------------
     def click(self, x, y):
         # (mousemove --sync waits for ever when the pointer is there already)
@@ -164,6 +181,15 @@ class Display:
             time.sleep(0.02)
         time.sleep(0.05)
         run(["xdotool", "click", "1"], self.env)
+
+    def activate(self, wid):
+        """Asks the window manager to activate a window (_NET_ACTIVE_WINDOW),
+        as a task bar does when its entry is clicked."""
+        run(["xdotool", "windowactivate", str(wid)], self.env)
+
+    def search_class(self, name):
+        code, out = run(["xdotool", "search", "--onlyvisible", "--classname", name], self.env)
+        return [int(v) for v in out.split()] if code == 0 else []
 
     def key(self, *keys):
         run(["xdotool", "key", "--delay", "40"] + list(keys), self.env)
