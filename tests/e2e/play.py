@@ -68,6 +68,7 @@ class Player:
         os.makedirs(self.temp)
         runtime = os.path.join(self.scratch, "runtime")
         os.makedirs(runtime, mode=0o700)
+        self.window_manager = window_manager
         if window_manager == "weston":
             self.display = WestonDisplay(self.scratch)
         else:
@@ -460,6 +461,14 @@ class Player:
         if not self.managers:
             self.fail("the customer manager did not show in 42 doses", "no-manager")
         # He leaves the keyboard to the laboratory: Return doses again.
+        # Weston is the exception: after a modal window of the game closes it
+        # gives the X keyboard to no window, and neither the game's own
+        # activation nor a click on the laboratory brings it back. The driver
+        # hands it over as a desktop would (a known gap, see README).
+        if self.window_manager == "weston":
+            self.say("weston gave the keyboard to: %s" % self.display.focused_name())
+            if not self.display.give_focus(lab[0], LAB):
+                self.fail("weston kept the keyboard from the laboratory", "weston-focus")
         if not self.dose_by_return(lab, "dose once more after the manager"):
             self.fail("after the customer manager closed, Return on the laboratory did nothing", "after-manager")
             self.click(lab, 600, 20, "the laboratory's top bar (no dose: the manager was the last active form)")

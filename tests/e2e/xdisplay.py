@@ -187,6 +187,22 @@ class Display:
         as a task bar does when its entry is clicked."""
         run(["xdotool", "windowactivate", str(wid)], self.env)
 
+    def focused_name(self):
+        """The name of the window that has the keyboard, as X sees it."""
+        code, out = run(["xdotool", "getwindowfocus", "getwindowname"], self.env)
+        return out.strip() if code == 0 else "(none)"
+
+    def give_focus(self, wid, name, seconds=3.0):
+        """Sets the X keyboard focus on a window, as a window manager does,
+        until it stays there. True when it did."""
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            run(["xdotool", "windowfocus", "--sync", str(wid)], self.env)
+            time.sleep(0.3)
+            if self.focused_name() == name:
+                return True
+        return False
+
     def search_class(self, name):
         code, out = run(["xdotool", "search", "--onlyvisible", "--classname", name], self.env)
         return [int(v) for v in out.split()] if code == 0 else []
