@@ -98,7 +98,7 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
     if (ProductionSwatch) {
         cellWidth = swatch->PictureWidth() - 30;
         cellHeight = swatch->PictureHeight();
-        swatch->FloodFill(FillPoints::ProductionCan.x(), FillPoints::ProductionCan.y(), colour);
+        swatch->FloodFill(FillPoints::ProductionCan, colour);
         swatch->Text(15, 15, Code, SwatchFont(), Qt::white);
     } else {
         swatch->OnDoubleClick = [this] {
@@ -107,7 +107,7 @@ void TBasisfarbe::Place(const QString& code, int row, int column, int index, TCo
         };
         cellWidth = swatch->PictureWidth() - 10;
         cellHeight = swatch->PictureHeight() - 40;
-        swatch->FloodFill(FillPoints::LabChip.x(), FillPoints::LabChip.y(), colour);
+        swatch->FloodFill(FillPoints::LabChip, colour);
         // The code stands on the chip's own colour, in black or white,
         // whichever reads better on it.
         swatch->Text(60, 35, Code, SwatchFont(), colour, ReadableTextColour(colour));
@@ -165,13 +165,13 @@ void TBasisfarbe::SwatchDoubleClick() {
 void TBasisfarbe::Highlight() {
     if (!Swatch)
         return;
-    const QRgb region = Swatch->Pixel(FillPoints::SwatchFrame.x(), FillPoints::SwatchFrame.y());
+    const QRgb region = Swatch->Pixel(FillPoints::SwatchFrame);
     const QColor fill = ToQColor(Selected == 1 ? clHighlight : clBtnFace);
     // Only the frame region, which has the colour found at SwatchFrame, is
     // repainted; the laboratory swatch has a second frame part at LabFrameTop.
     auto fillFrame = [&](QPoint at) {
-        if (Swatch->Pixel(at.x(), at.y()) == region)
-            Swatch->FloodFill(at.x(), at.y(), fill);
+        if (Swatch->Pixel(at) == region)
+            Swatch->FloodFill(at, fill);
     };
     if (!ProductionSwatch)
         fillFrame(FillPoints::LabFrameTop);
@@ -196,5 +196,5 @@ void TBasisfarbe::ShowSlider() {
         Slider->setFocus(Qt::OtherFocusReason);
     }
     if (Jet)
-        Jet->FloodFill(FillPoints::Jet.x(), FillPoints::Jet.y(), colour);
+        Jet->FloodFill(FillPoints::Jet, colour);
 }

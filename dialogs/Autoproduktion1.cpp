@@ -62,10 +62,10 @@ TAutoproduktion::~TAutoproduktion() = default;
 // Body and spray cones take the batch colour, the floor stripe the target's.
 // Both copies keep their colours until the next verdict paints over them.
 void TAutoproduktion::PaintCar(QColor batch, QColor target) {
-    Image4->FloodFill(FillPoints::VerdictBodyLower.x(), FillPoints::VerdictBodyLower.y(), batch);
-    Image1->FloodFill(FillPoints::VerdictBodyUpper.x(), FillPoints::VerdictBodyUpper.y(), batch);
-    Image4->FloodFill(FillPoints::VerdictFloor.x(), FillPoints::VerdictFloor.y(), target);
-    const QRgb spray = Image1->Pixel(FillPoints::VerdictSpray.x(), FillPoints::VerdictSpray.y());
+    Image4->FloodFill(FillPoints::VerdictBodyLower, batch);
+    Image1->FloodFill(FillPoints::VerdictBodyUpper, batch);
+    Image4->FloodFill(FillPoints::VerdictFloor, target);
+    const QRgb spray = Image1->Pixel(FillPoints::VerdictSpray);
     for (int x = 100; x <= 399; ++x) {
         for (int y = 100; y <= 399; ++y) {
             if (Image1->Pixel(x, y) == spray)

@@ -1,5 +1,7 @@
 #include "platform/HighscoreFile.h"
 
+#include "platform/Toolkit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -75,21 +77,11 @@ bool IsFolder(const QByteArray& path) {
     return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// The player's home as bytes, when it is a folder other than the root.
-QByteArray UsableHome() {
-    QByteArray home = qgetenv("HOME");
-    while (home.size() > 1 && home.endsWith('/'))
-        home.chop(1);
-    if (!home.startsWith('/') || home == "/" || !IsFolder(home))
-        return {};
-    return home;
-}
-
 // The game's data folder, as bytes, or empty: below the home, or below
 // XDG_DATA_HOME where that names an existing folder. *base is the folder
 // it lies in that must exist already.
 QByteArray DataFolder(QByteArray* base) {
-    const QByteArray home = UsableHome();
+    const QByteArray home = UsableFolder(qgetenv("HOME"));
     if (home.isEmpty())
         return {};
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

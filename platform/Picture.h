@@ -53,6 +53,7 @@ public:
     int PictureHeight() const { return Image().height(); }
 
     QRgb Pixel(int x, int y) const;
+    QRgb Pixel(QPoint at) const { return Pixel(at.x(), at.y()); }
     void SetPixel(int x, int y, QColor colour);
     // Fills the whole canvas (the clip rectangle). An empty picture gets a
     // canvas of the control's size first.
@@ -62,6 +63,7 @@ public:
     void Text(int x, int y, const QString& text, const QFont& font, QColor brush, QColor pen = Qt::black);
     // Replaces the 4-connected region of exactly the colour at (x, y).
     void FloodFill(int x, int y, QColor colour);
+    void FloodFill(QPoint at, QColor colour) { FloodFill(at.x(), at.y(), colour); }
 
     // Keeps the control's size when a picture is loaded (shown unscaled).
     void SetFixedControlSize(bool fixed) { fixedSize_ = fixed; }

@@ -70,17 +70,17 @@ void ConnectClicked(QAbstractButton* button, std::function<void()> handler) {
     QObject::connect(button, &QAbstractButton::clicked, button, [h = std::move(handler)] { Guard(h); });
 }
 
-namespace {
-bool IsUsableFolder(QByteArray path) {
+QByteArray UsableFolder(QByteArray path) {
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
     struct stat st {};
-    return path.startsWith('/') && path != "/" && ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (!path.startsWith('/') || path == "/" || ::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return {};
+    return path;
 }
-}  // namespace
 
 void KeepDiskCachesAtHome() {
-    if (IsUsableFolder(qgetenv("XDG_CACHE_HOME")) || IsUsableFolder(qgetenv("HOME")))
+    if (!UsableFolder(qgetenv("XDG_CACHE_HOME")).isEmpty() || !UsableFolder(qgetenv("HOME")).isEmpty())
         return;
     qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
     qCInfo(lcToolkit, "no home folder: the shader disk cache is off");

@@ -50,3 +50,8 @@ void ConnectClicked(QAbstractButton* button, std::function<void()> handler);
 // root; the disk cache is switched off instead. Call before the application
 // object is made.
 void KeepDiskCachesAtHome();
+
+// `path` without trailing slashes when it names an existing folder other
+// than the filesystem root (the player's home, a cache or data folder from
+// the environment), else empty.
+QByteArray UsableFolder(QByteArray path);

@@ -146,7 +146,7 @@ void TSpielschirm::AutoScrollBar1Change() {
     Chargenschwankungen->Check(Mischregal);
     TChargenblech* blech = Spiel->Blech.get();
     TakeAddition(blech, AutoChargenblechImage);
-    AuswahlTopf->FloodFill(FillPoints::PotPaint.x(), FillPoints::PotPaint.y(), ToQColor(blech->Colour));
+    AuswahlTopf->FloodFill(FillPoints::PotPaint, ToQColor(blech->Colour));
     BookAddition(MediaPlayer.get(), KostenLabordosierung, Spiel->Historie.get());
 
     TBasisfarbe* farbe = Mischregal->Basisfarben[Mischregal->SelectedIndex].get();

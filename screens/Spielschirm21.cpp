@@ -223,8 +223,7 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
         // The old paint is taken away in the picture's own empty colour: the
         // desktop's button colour (the theme's) need not be the picture's,
         // and the paint would then never come back after the first dose.
-        emptyInside_ =
-            QColor::fromRgb(AuswahlEimer->Pixel(FillPoints::VesselEmptyColour.x(), FillPoints::VesselEmptyColour.y()));
+        emptyInside_ = QColor::fromRgb(AuswahlEimer->Pixel(FillPoints::VesselEmptyColour));
     }
 
     double sum = 0.0;
@@ -236,7 +235,7 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     // Take the old level and its paint away.
     if (lastLevelRow_ != -1) {
         AuswahlEimer->Line(5, lastLevelRow_, right, lastLevelRow_, emptyInside_);
-        AuswahlEimer->FloodFill(FillPoints::VesselInside.x(), FillPoints::VesselInside.y(), emptyInside_);
+        AuswahlEimer->FloodFill(FillPoints::VesselInside, emptyInside_);
     }
     lastLevelRow_ = row;
     // Above the top the line is drawn at the brim, so a vessel that runs
@@ -245,9 +244,8 @@ bool TSpielschirm2::TonneZeichnen(bool firstDrawing) {
     AuswahlEimer->Line(5, lineRow, right, lineRow, Qt::black);
     // Paint the empty inside below the new line in the batch colour.
     const QColor batch = ToQColor(blech->Colour);
-    if (AuswahlEimer->Pixel(FillPoints::VesselInside.x(), FillPoints::VesselInside.y()) ==
-        AuswahlEimer->Pixel(FillPoints::VesselEmptyColour.x(), FillPoints::VesselEmptyColour.y()))
-        AuswahlEimer->FloodFill(FillPoints::VesselInside.x(), FillPoints::VesselInside.y(), batch);
+    if (AuswahlEimer->Pixel(FillPoints::VesselInside) == AuswahlEimer->Pixel(FillPoints::VesselEmptyColour))
+        AuswahlEimer->FloodFill(FillPoints::VesselInside, batch);
     return row <= 0;
 }
 
@@ -260,9 +258,9 @@ void TSpielschirm2::Ueberlaufen() {
     Dosierung->repaint();
     Clock().Sleep(2000);
     if (Ueberlauf->Image4)
-        Ueberlauf->Image4->FloodFill(FillPoints::Puddle.x(), FillPoints::Puddle.y(), batch);
+        Ueberlauf->Image4->FloodFill(FillPoints::Puddle, batch);
     if (Ueberlauf->Image3)
-        Ueberlauf->Image3->FloodFill(FillPoints::Drum.x(), FillPoints::Drum.y(), batch);
+        Ueberlauf->Image3->FloodFill(FillPoints::Drum, batch);
     Ueberlauf->ShowNotice();
 
     for (int k = 0; k < rezept->Count; ++k) {

@@ -21,7 +21,7 @@ TAutoFarben::TAutoFarben(int32_t row, int32_t column, TMischregal* shelf, QWidge
     // The picture is shown unscaled; the control reaches at least over the
     // whole cell, so a press anywhere in the cell lands on this item.
     Bild->resize(qMax(Bild->width(), CellWidth), qMax(Bild->height(), CellHeight));
-    Bild->FloodFill(FillPoints::CarBody.x(), FillPoints::CarBody.y(), ToQColor(Tonvorlage->Colour));
+    Bild->FloodFill(FillPoints::CarBody, ToQColor(Tonvorlage->Colour));
 }
 
 TAutoFarben::~TAutoFarben() { delete Bild; }
@@ -39,6 +39,4 @@ void TAutoFarben::BildMouseDown() {
         Vernicura->ItemPressed(this);  // the picker's keys go on from here
 }
 
-void TAutoFarben::PaintMark() {
-    Bild->FloodFill(FillPoints::PickerMark.x(), FillPoints::PickerMark.y(), ToQColor(Gewaehlt ? clHighlight : clWhite));
-}
+void TAutoFarben::PaintMark() { Bild->FloodFill(FillPoints::PickerMark, ToQColor(Gewaehlt ? clHighlight : clWhite)); }

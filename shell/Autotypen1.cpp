@@ -39,6 +39,4 @@ void TAutoTypen::BildMouseDown() {
         Vernicura->ItemPressed(this);  // the picker's keys go on from here
 }
 
-void TAutoTypen::PaintMark() {
-    Bild->FloodFill(FillPoints::PickerMark.x(), FillPoints::PickerMark.y(), ToQColor(Gewaehlt ? clHighlight : clWhite));
-}
+void TAutoTypen::PaintMark() { Bild->FloodFill(FillPoints::PickerMark, ToQColor(Gewaehlt ? clHighlight : clWhite)); }

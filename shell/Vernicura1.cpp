@@ -23,7 +23,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -362,6 +361,14 @@ Item* pickerKey(const std::vector<Item*>& items, int& cursor, int key, int colum
     items[size_t(index)]->BildMouseDown();  // as a press on the item
     return items[size_t(index)];
 }
+
+// After a press on an item the keys go on from it.
+template <class Item>
+void moveCursorTo(const std::vector<Item*>& items, const Item* item, int& cursor) {
+    const auto at = std::find(items.begin(), items.end(), item);
+    if (at != items.end())
+        cursor = int(at - items.begin());
+}
 }  // namespace
 
 bool TVernicura::CarPickerKey(int key) {
@@ -374,16 +381,12 @@ bool TVernicura::CarPickerKey(int key) {
 }
 
 void TVernicura::ItemPressed(const TAutoFarben* item) {
-    const auto at = std::find(AutoFarbenListe.begin(), AutoFarbenListe.end(), item);
-    if (at != AutoFarbenListe.end())
-        carCursor_ = int(at - AutoFarbenListe.begin());
+    moveCursorTo(AutoFarbenListe, item, carCursor_);
     ShowPickerFocus();
 }
 
 void TVernicura::ItemPressed(const TAutoTypen* item) {
-    const auto at = std::find(AutoTypenListe.begin(), AutoTypenListe.end(), item);
-    if (at != AutoTypenListe.end())
-        levelCursor_ = int(at - AutoTypenListe.begin());
+    moveCursorTo(AutoTypenListe, item, levelCursor_);
     ShowPickerFocus();
 }
 
