@@ -1,6 +1,6 @@
 #include "platform/HighscoreFile.h"
 
-#include "platform/Toolkit.h"
+#include "platform/Folders.h"
 
 #include <QDir>
 #include <QFile>

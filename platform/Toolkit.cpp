@@ -2,12 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QMessageBox>
-
-#include <sys/stat.h>
-
-Q_LOGGING_CATEGORY(lcToolkit, "pigmentra.toolkit")
 
 ToolkitError::ToolkitError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
 
@@ -68,20 +63,4 @@ bool Guard(const std::function<void()>& handler) {
 
 void ConnectClicked(QAbstractButton* button, std::function<void()> handler) {
     QObject::connect(button, &QAbstractButton::clicked, button, [h = std::move(handler)] { Guard(h); });
-}
-
-QByteArray UsableFolder(QByteArray path) {
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    struct stat st {};
-    if (!path.startsWith('/') || path == "/" || ::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        return {};
-    return path;
-}
-
-void KeepDiskCachesAtHome() {
-    if (!UsableFolder(qgetenv("XDG_CACHE_HOME")).isEmpty() || !UsableFolder(qgetenv("HOME")).isEmpty())
-        return;
-    qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
-    qCInfo(lcToolkit, "no home folder: the shader disk cache is off");
 }

@@ -43,15 +43,3 @@ bool Guard(const std::function<void()>& handler);
 
 // Wires a button's click to a guarded handler.
 void ConnectClicked(QAbstractButton* button, std::function<void()> handler);
-
-// Qt keeps compiled shaders (the clip's video output uses them) in a disk
-// cache below $XDG_CACHE_HOME or $HOME/.cache. With neither a usable folder
-// (unset, not a folder, or the filesystem root) that would be /.cache at the
-// root; the disk cache is switched off instead. Call before the application
-// object is made.
-void KeepDiskCachesAtHome();
-
-// `path` without trailing slashes when it names an existing folder other
-// than the filesystem root (the player's home, a cache or data folder from
-// the environment), else empty.
-QByteArray UsableFolder(QByteArray path);

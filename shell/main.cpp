@@ -1,3 +1,4 @@
+#include "platform/Folders.h"
 #include "platform/Toolkit.h"
 #include "platform/WindowSystem.h"
 #include "shell/Screens.h"

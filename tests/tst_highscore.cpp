@@ -2,6 +2,7 @@
 // totals listed ascending, and the clear button.
 #include "dialogs/Highscore1.h"
 #include "platform/Controls.h"
+#include "platform/Folders.h"
 #include "platform/HighscoreFile.h"
 #include "platform/Toolkit.h"
 #include "support/TestSupport.h"
