@@ -19,4 +19,11 @@ void ChooseWindowSystem() {
         PreferredPlatform({qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE")});
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    // The game paints everything with QPainter, the clip included. Without an
+    // OpenGL integration Qt converts the clip's frames on the CPU; with one
+    // it makes an OpenGL context for that alone (on most X servers Mesa's
+    // software renderer), whose allocations outlive the program. A value the
+    // user sets stands.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 }

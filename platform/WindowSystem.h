@@ -17,6 +17,7 @@ struct SessionEnvironment {
 // own choice stands.
 QByteArray PreferredPlatform(const SessionEnvironment& env);
 
-// Reads the environment and sets QT_QPA_PLATFORM as PreferredPlatform says.
-// Call before the application object exists.
+// Reads the environment and sets QT_QPA_PLATFORM as PreferredPlatform says;
+// on X11 asks for no OpenGL (QT_XCB_GL_INTEGRATION=none) unless the user
+// chose otherwise. Call before the application object exists.
 void ChooseWindowSystem();

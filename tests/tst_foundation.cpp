@@ -440,6 +440,16 @@ void FoundationTest::windowSystemOnWayland() {
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), x11First);
     qputenv("QT_QPA_PLATFORM", before);
     qunsetenv("WAYLAND_DISPLAY");
+
+    // No OpenGL on X11 (the clip's frames are converted on the CPU), unless
+    // the user asks for an integration.
+    qunsetenv("QT_XCB_GL_INTEGRATION");
+    ChooseWindowSystem();
+    QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), QByteArray("none"));
+    qputenv("QT_XCB_GL_INTEGRATION", "xcb_egl");
+    ChooseWindowSystem();
+    QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), QByteArray("xcb_egl"));
+    qunsetenv("QT_XCB_GL_INTEGRATION");
 }
 
 void FoundationTest::trackBarKeysReachTheKeyTargetWhereverTheFocusIs() {
