@@ -29,6 +29,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Picture.h"
+#include "platform/WindowSystem.h"
 #include "screens/Dosierschritt.h"
 #include "screens/Spielschirm1.h"
 #include "screens/Spielschirm21.h"
@@ -53,9 +54,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
-#include <QVideoFrame>
-#include <QVideoSink>
-#include <QVideoWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -144,10 +142,6 @@ void labDose(int index, int amount) {
     click(Spielschirm->AuswahlTopf, "mixing pot");
 }
 
-// The clip's latest frame, taken from the video sink: the video widget draws
-// through a native window that grab() does not see.
-QImage clipFrame;
-
 // The system clock, but the overflow's pause is pictured while it lasts: the
 // dosing column in the batch colour with the tube and the full vessel.
 class PausePictures : public TClock {
@@ -164,18 +158,17 @@ public:
 private:
     TClock& system_;
 };
-QPointer<QVideoSink> watchedSink;
 
-void watchClip() {
-    auto* video = Kundenmanager ? Kundenmanager->Display->findChild<QVideoWidget*>() : nullptr;
-    if (!video || video->videoSink() == watchedSink)
-        return;
-    watchedSink = video->videoSink();
-    QObject::connect(watchedSink, &QVideoSink::videoFrameChanged, [](const QVideoFrame& frame) {
-        const QImage image = frame.toImage();
-        if (!image.isNull())
-            clipFrame = image;
-    });
+// Whether the manager's picture shows a frame of the clip: a plain panel
+// has only a few colours.
+bool showsClipFrame(const QImage& image) {
+    const QRect display(Kundenmanager->Display->mapTo(Kundenmanager, QPoint(0, 0)), Kundenmanager->Display->size());
+    const QImage panel = image.copy(display);
+    QSet<QRgb> colours;
+    for (int y = 0; y < panel.height(); y += 3)
+        for (int x = 0; x < panel.width(); x += 3)
+            colours.insert(panel.pixel(x, y));
+    return colours.size() >= 8;
 }
 
 void saveManager() {
@@ -183,22 +176,9 @@ void saveManager() {
         fail(QStringLiteral("the customer manager is not shown"));
         return;
     }
-    QImage image = Kundenmanager->grab().toImage();
-    const QRect display(Kundenmanager->Display->mapTo(Kundenmanager, QPoint(0, 0)), Kundenmanager->Display->size());
-    if (clipFrame.isNull()) {
-        // Where the window system lets grab() see the video, the frame is in
-        // the picture already: a plain panel means no frame came.
-        const QImage panel = image.copy(display);
-        QSet<QRgb> colours;
-        for (int y = 0; y < panel.height(); y += 3)
-            for (int x = 0; x < panel.width(); x += 3)
-                colours.insert(panel.pixel(x, y));
-        if (colours.size() < 8)
-            fail(QStringLiteral("no frame of the manager's clip arrived"));
-    } else {
-        QPainter p(&image);
-        p.drawImage(display, clipFrame);  // scaled to the whole panel, as the game shows it
-    }
+    const QImage image = Kundenmanager->grab().toImage();
+    if (!showsClipFrame(image))
+        fail(QStringLiteral("no frame of the manager's clip arrived"));
     write(image, QStringLiteral("pigmentra-manager.png"));
 }
 
@@ -397,15 +377,13 @@ void buildLaboratorySteps(Tour& tour) {
     tour.Add([] { save(NeueBasisfarben, QStringLiteral("pigmentra-notice-new.png")); });
     tour.Add([] { NeueBasisfarben->Ok->click(); });
     tour.AddModal([] {
-        clipFrame = QImage();
         tourModal = Kundenmanager;
         Kundenmanager->ShowModal();
         tourModal = nullptr;
     });
     tour.AddWait([] {
         static int tries = 0;
-        watchClip();
-        if (clipFrame.isNull() && !Tour::Waited(tries))
+        if (!showsClipFrame(Kundenmanager->grab().toImage()) && !Tour::Waited(tries))
             return false;
         saveManager();
         return true;
@@ -530,6 +508,7 @@ void writeContactSheet() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ChooseWindowSystem();  // as the game starts: the clip's frames converted alike
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: pigmentra_screenshots <output-folder>\n");
